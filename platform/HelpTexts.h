@@ -1,0 +1,19 @@
+#pragma once
+#include <string>
+
+namespace pelk {
+
+// Kinds of text the collection's help service holds per help id.
+constexpr int kHelpTextGerman = 2;
+constexpr int kHelpTextEnglish = 4;
+constexpr int kHelpTextRegistryKey = 5;
+
+// The collection's help text service (GetHelpText of MvxHelp.dll).
+class HelpTexts {
+ public:
+  virtual ~HelpTexts() = default;
+  // A copy of the text, Windows-1252; a text the service does not have is empty.
+  virtual std::string GetHelpText(int helpId, int kind) = 0;
+};
+
+}  // namespace pelk

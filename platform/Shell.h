@@ -1,0 +1,20 @@
+#pragma once
+#include <string>
+
+#include "platform/WindowHandle.h"
+
+namespace pelk {
+
+class Shell {
+ public:
+  virtual ~Shell() = default;
+  // ShellExecute: starts a program or opens a document; an empty verb is the default action.
+  // The outcome is the shell's; it may show its own message with the parent as owner.
+  virtual void Execute(WindowHandle parent, const std::string& verb, const std::string& file,
+                       const std::string& parameters, const std::string& directory,
+                       int showCommand) = 0;
+  // Tells Explorer that file associations and shell extensions changed.
+  virtual void NotifyAssociationsChanged() = 0;
+};
+
+}  // namespace pelk

@@ -1,0 +1,45 @@
+# Sourced by the scripts: a virtual X server when needed, and a prepared Wine prefix.
+# shellcheck shell=bash
+
+PELK_XVFB_PID=""
+
+# Starts Xvfb and exports DISPLAY unless a display is given and wanted.
+pelk_start_xvfb() {
+  local fd_file
+  fd_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
+  PELK_XVFB_PID=$!
+  for _ in $(seq 100); do
+    [ -s "$fd_file" ] && break
+    sleep 0.05
+  done
+  export DISPLAY=":$(head -n1 "$fd_file")"
+  rm -f "$fd_file"
+}
+
+pelk_stop_xvfb() {
+  if [ -n "$PELK_XVFB_PID" ]; then
+    kill "$PELK_XVFB_PID" 2>/dev/null || true
+    wait "$PELK_XVFB_PID" 2>/dev/null || true
+    PELK_XVFB_PID=""
+  fi
+}
+
+# pelk_wine_prefix DIR: a 32-bit prefix with Wine drawing its own frames (no window manager),
+# Wine's fonts, and a persistent wineserver. Needs DISPLAY.
+pelk_wine_prefix() {
+  export WINEPREFIX="$1" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  mkdir -p "$WINEPREFIX"
+  wineserver -p
+  wineboot -i >/dev/null 2>&1
+  if [ ! -f "$WINEPREFIX/.pelk-ready" ]; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+    cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+    touch "$WINEPREFIX/.pelk-ready"
+  fi
+}
+
+pelk_stop_wine() {
+  [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null || true
+}

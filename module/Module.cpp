@@ -21,11 +21,11 @@ int Module::ModulCreate(int left, int top, int width, int height, int osType, in
                         const char* caption, const char* hint, int validOsMask,
                         int helpId) noexcept {
   try {
+    // One page at a time: a repeated call does not leave the first page behind.
+    ModulFree();
     state_.Language = language;
     state_.OsType = osType;
     state_.ValidOsMask = validOsMask;
-    // One page at a time: a repeated call does not leave the first page behind.
-    ModulFree();
     PageParameters parameters;
     parameters.Left = left;
     parameters.Top = top;

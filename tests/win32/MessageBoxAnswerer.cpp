@@ -27,8 +27,8 @@ DWORD WINAPI AnswerThread(void* context) {
 
 }  // namespace
 
-MessageBoxAnswerer::MessageBoxAnswerer(unsigned long threadId, int button)
-    : threadId_(threadId), button_(button) {
+MessageBoxAnswerer::MessageBoxAnswerer(unsigned long threadId, int button, unsigned long timeoutMs)
+    : threadId_(threadId), button_(button), timeoutMs_(timeoutMs) {
   thread_ = CreateThread(nullptr, 0, AnswerThread, this, 0, nullptr);
 }
 
@@ -44,8 +44,13 @@ void MessageBoxAnswerer::Join() {
   thread_ = nullptr;
 }
 
+bool MessageBoxAnswerer::Done() const {
+  return !thread_ || WaitForSingleObject(thread_, 0) == WAIT_OBJECT_0;
+}
+
 void MessageBoxAnswerer::Work() {
-  for (int attempt = 0; attempt < 200; ++attempt) {  // up to 10 s
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < timeoutMs_) {
     Search search;
     EnumThreadWindows(threadId_, FindDialog, reinterpret_cast<LPARAM>(&search));
     if (search.dialog) {
@@ -62,7 +67,7 @@ void MessageBoxAnswerer::Work() {
       }
       return;
     }
-    Sleep(50);
+    Sleep(20);
   }
 }
 

@@ -7,13 +7,16 @@ namespace pelk {
 // the visible dialog, reads its text and presses one of its buttons (IDOK, IDYES, ...).
 class MessageBoxAnswerer {
  public:
-  MessageBoxAnswerer(unsigned long threadId, int button);
+  // Gives up when no box appeared within `timeoutMs`.
+  MessageBoxAnswerer(unsigned long threadId, int button, unsigned long timeoutMs = 10000);
   ~MessageBoxAnswerer();
   MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
   MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
 
   // Waits for the helper; then the text and caption of the box it answered ("" if none came).
   void Join();
+  // True once the helper has answered a box or given up.
+  bool Done() const;
   const std::string& Text() const { return text_; }
   const std::string& Caption() const { return caption_; }
   bool Answered() const { return answered_; }
@@ -24,6 +27,7 @@ class MessageBoxAnswerer {
  private:
   unsigned long threadId_;
   int button_;
+  unsigned long timeoutMs_;
   void* thread_ = nullptr;
   std::string text_;
   std::string caption_;

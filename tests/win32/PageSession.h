@@ -1,0 +1,95 @@
+#pragma once
+#include "platform/win32/WindowsApi.h"
+
+#include <functional>
+#include <string>
+
+namespace pelk {
+
+// What a test host hands to ModulCreate. The defaults give a supported page (Windows XP) whose
+// client area has the reference size 292 x 426; the caption should be unique per test.
+struct PageArguments {
+  int left = 120;
+  int top = 40;
+  int width = 0;   // 0: the window width for a 292-pixel client area
+  int height = 0;  // 0: the window height for a 426-pixel client area
+  int osType = 13;
+  int language = 0;
+  std::string caption = "Pelk412 test page";
+  std::string hint = "hint";
+  int validOsMask = 0x1000;
+  int helpId = 412;
+};
+
+// The window size of a top-level window with a fixed single frame, caption, system menu and
+// minimise box around the given client size.
+SIZE WindowSizeForClient(int clientWidth, int clientHeight);
+
+// Pumps this thread's messages until `condition` holds or `timeoutMs` has passed; true if it
+// held. Checks the condition after each batch of messages, at least every 10 ms.
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
+
+// Pumps for a while; only for waiting out something that has no observable end.
+void PumpFor(DWORD milliseconds);
+
+// One load of the real Pelk412.dll from the test's folder, as a host uses it: ModulCreate with
+// given arguments, the page's window found by its caption among this thread's top-level
+// windows, and at the end ModulFree (unless the test called it) and FreeLibrary. Each session
+// starts from the module's initial state.
+class PageSession {
+ public:
+  PageSession();
+  ~PageSession();
+  PageSession(const PageSession&) = delete;
+  PageSession& operator=(const PageSession&) = delete;
+
+  bool Loaded() const { return dll_ != nullptr; }
+  unsigned long LoadError() const { return loadError_; }
+
+  // ModulCreate's result; afterwards Page() is the visible window titled arguments.caption, or
+  // null when none appeared.
+  int Create(const PageArguments& arguments);
+  HWND Page() const { return page_; }
+  const PageArguments& Arguments() const { return arguments_; }
+  // True while the page's window exists.
+  bool PageAlive() const { return page_ && IsWindow(page_); }
+
+  int ModulFree();
+  int ModulChanged() const;
+  int ModulSaveChanges();
+  int ModulNr() const;
+
+  // The registered "Morvex" message.
+  UINT Morvex() const { return morvex_; }
+  // Sends the host's command to the page's window and returns the reply.
+  LRESULT Command(WPARAM code, LPARAM value);
+
+  // Runs when the session frees the module and unloads it.
+  void Unload();
+
+ private:
+  using ModulCreateFn = int(WINAPI*)(int, int, int, int, int, int, const char*, const char*, int,
+                                     int);
+  using NoArgumentFn = int(WINAPI*)();
+
+  HMODULE dll_ = nullptr;
+  unsigned long loadError_ = 0;
+  ModulCreateFn create_ = nullptr;
+  NoArgumentFn free_ = nullptr;
+  NoArgumentFn changed_ = nullptr;
+  NoArgumentFn saveChanges_ = nullptr;
+  NoArgumentFn nr_ = nullptr;
+  UINT morvex_ = 0;
+  bool created_ = false;
+  bool freed_ = false;
+  HWND page_ = nullptr;
+  PageArguments arguments_;
+};
+
+// The visible top-level window of the given thread whose title is exactly `title`.
+HWND FindThreadWindow(DWORD threadId, const std::string& title);
+
+// The child window of `parent` (at any depth) whose text is exactly `text`.
+HWND FindChildByText(HWND parent, const std::string& text);
+
+}  // namespace pelk

@@ -1,0 +1,82 @@
+#include "tests/win32/RealInput.h"
+
+#include "tests/win32/PageSession.h"
+
+namespace pelk {
+
+namespace {
+
+bool SendOne(INPUT input) {
+  return SendInput(1, &input, sizeof input) == 1;
+}
+
+INPUT MouseInput(DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  return input;
+}
+
+INPUT KeyInput(WORD virtualKey, DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = virtualKey;
+  input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(virtualKey, 0));
+  input.ki.dwFlags = flags;
+  return input;
+}
+
+// Delivers what the input queued for this thread's windows.
+void DrainInput() {
+  PumpUntil([] { return GetQueueStatus(QS_INPUT) == 0; }, 1000);
+}
+
+POINT ToScreen(HWND window, POINT client) {
+  ClientToScreen(window, &client);
+  return client;
+}
+
+}  // namespace
+
+bool WindowIsAt(HWND window, POINT client) {
+  HWND under = WindowFromPoint(ToScreen(window, client));
+  return under && GetAncestor(under, GA_ROOT) == window;
+}
+
+bool MovePointerTo(HWND window, POINT client) {
+  if (!PumpUntil([&] { return WindowIsAt(window, client); }, 2000))
+    return false;
+  const POINT screen = ToScreen(window, client);
+  if (!SetCursorPos(screen.x, screen.y))
+    return false;
+  // A relative move of nothing makes sure the window hears of the pointer's arrival.
+  const bool sent = SendOne(MouseInput(MOUSEEVENTF_MOVE));
+  DrainInput();
+  POINT now{};
+  GetCursorPos(&now);
+  return sent && now.x == screen.x && now.y == screen.y;
+}
+
+void MovePointerAway() {
+  SetCursorPos(0, 0);
+  SendOne(MouseInput(MOUSEEVENTF_MOVE));
+  DrainInput();
+}
+
+bool ClickAt(HWND window, POINT client) {
+  if (!MovePointerTo(window, client))
+    return false;
+  const bool down = SendOne(MouseInput(MOUSEEVENTF_LEFTDOWN));
+  const bool up = SendOne(MouseInput(MOUSEEVENTF_LEFTUP));
+  DrainInput();
+  return down && up;
+}
+
+bool PressKey(WORD virtualKey) {
+  const bool down = SendOne(KeyInput(virtualKey, 0));
+  const bool up = SendOne(KeyInput(virtualKey, KEYEVENTF_KEYUP));
+  DrainInput();
+  return down && up;
+}
+
+}  // namespace pelk

@@ -1,0 +1,136 @@
+// The template's own commands on the real page: Info, Registry and the window switch (F12).
+#include "platform/win32/WindowsApi.h"
+
+#include <gtest/gtest.h>
+
+#include "collection/MvxHelp/MvxHelp.h"
+#include "tests/win32/BroadcastReceiver.h"
+#include "tests/win32/MessageBoxAnswerer.h"
+#include "tests/win32/PageLayout.h"
+#include "tests/win32/PageSession.h"
+#include "tests/win32/ProcessWindows.h"
+#include "tests/win32/RealInput.h"
+#include "tests/win32/RegistryFixture.h"
+
+namespace pelk {
+namespace {
+
+constexpr char kRegeditKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Regedit";
+
+// Clicks the page's Info button and returns the text of the box it shows ("" for none).
+std::string InfoText(HWND page) {
+  MessageBoxAnswerer answer(GetCurrentThreadId(), IDOK);
+  if (!ClickAt(page, PageLayout::Centre(PageLayout(page).Info())))
+    return "";
+  PumpUntil([&] { return answer.Done(); }, 10000);
+  answer.Join();
+  return answer.Answered() ? answer.Text() : "";
+}
+
+TEST(PageButtons, InfoListsTheSupportedVersionsInThePagesLanguage) {
+  {
+    PageSession session;
+    ASSERT_TRUE(session.Loaded()) << session.LoadError();
+    PageArguments arguments;
+    arguments.caption = "Pelk412 info English";
+    arguments.language = 1;
+    arguments.validOsMask = 0x200 | 0x400 | 0x1000 | 0x2000 | 0x20000;
+    ASSERT_EQ(session.Create(arguments), 0);
+    ASSERT_NE(session.Page(), nullptr);
+    EXPECT_EQ(InfoText(session.Page()),
+              "Valid for:\r\n\r\nWindows NT\r\nWindows 2000\r\nWindows XP\r\n");
+    EXPECT_EQ(session.ModulChanged(), 0);
+  }
+  {
+    PageSession session;
+    ASSERT_TRUE(session.Loaded()) << session.LoadError();
+    PageArguments arguments;
+    arguments.caption = "Pelk412 info German";
+    arguments.language = 2;
+    arguments.validOsMask = 0x1FFF;
+    ASSERT_EQ(session.Create(arguments), 0);
+    ASSERT_NE(session.Page(), nullptr);
+    EXPECT_EQ(InfoText(session.Page()),
+              "G\xFCltig f\xFCr:\r\n\r\n"
+              "Windows 98 Standard Edition\r\n"
+              "Windows 98 Standard Edition A\r\n"
+              "Windows 98 Second Edition\r\n"
+              "Windows 95\r\n"
+              "Windows 95 A\r\n"
+              "Windows 95 B\r\n"
+              "Windows 95 B OEM Service Release 2\r\n"
+              "Windows 95 B OEM Service Release 2.1\r\n"
+              "Windows 95 C OEM Service Release 2.5 C\r\n"
+              "Windows NT\r\n"
+              "Windows 2000\r\n"
+              "Windows 98 ME\r\n"
+              "Windows XP\r\n");
+  }
+}
+
+TEST(PageButtons, RegistryWritesLastKeyAndStartsTheEditor) {
+  RegistryValueGuard lastKey(HKEY_CURRENT_USER, kRegeditKey, "LastKey");
+  ASSERT_TRUE(WriteStringValue(HKEY_CURRENT_USER, kRegeditKey, "LastKey", "HKEY_CURRENT_USER"));
+  ASSERT_EQ(FindProcessWindow(0, "", "Registry Editor"), nullptr)
+      << "a registry editor is open already";
+  PageSession session;
+  ASSERT_TRUE(session.Loaded()) << session.LoadError();
+  PageArguments arguments;
+  arguments.caption = "Pelk412 registry jump";
+  ASSERT_EQ(session.Create(arguments), 0);
+  HWND page = session.Page();
+  ASSERT_NE(page, nullptr);
+
+  ASSERT_TRUE(ClickAt(page, PageLayout::Centre(PageLayout(page).Registry())));
+  const std::string expected = GetHelpText(412, 5);
+  EXPECT_TRUE(PumpUntil(
+      [&] { return ReadStringValue(HKEY_CURRENT_USER, kRegeditKey, "LastKey") == expected; }));
+  HWND editor = WaitForProcessWindow(0, "", "Registry Editor", 15000);
+  ASSERT_NE(editor, nullptr) << "no registry editor appeared";
+  DWORD editorProcess = 0;
+  GetWindowThreadProcessId(editor, &editorProcess);
+  EXPECT_NE(editorProcess, GetCurrentProcessId());
+  EXPECT_TRUE(CloseAndWaitForProcess(editor, 10000));
+  EXPECT_TRUE(IsWindow(page));
+  EXPECT_EQ(session.ModulChanged(), 0);
+}
+
+TEST(PageButtons, F12SwitchesWindowsOnceAndBringsThePageToTheFront) {
+  BroadcastReceiver receiver;
+  PageSession session;
+  ASSERT_TRUE(session.Loaded()) << session.LoadError();
+  PageArguments arguments;
+  arguments.caption = "Pelk412 window switch";
+  ASSERT_EQ(session.Create(arguments), 0);
+  HWND page = session.Page();
+  ASSERT_NE(page, nullptr);
+  const PageLayout layout(page);
+
+  // The user clicks into the page; then another window comes over it without the keyboard.
+  ASSERT_TRUE(ClickAt(page, layout.Background()));
+  ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == page; }));
+  const RECT bounds = [&] {
+    RECT rect{};
+    GetWindowRect(page, &rect);
+    return rect;
+  }();
+  HWND cover = CreateWindowExA(0, "STATIC", "Pelk412 cover", WS_POPUP | WS_BORDER, bounds.left,
+                               bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
+                               nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  ShowWindow(cover, SW_SHOWNOACTIVATE);
+  SetWindowPos(cover, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  ASSERT_TRUE(PumpUntil([&] { return !WindowIsAt(page, layout.Background()); }));
+  ASSERT_EQ(GetForegroundWindow(), page);
+
+  ASSERT_TRUE(PressKey(VK_F12));
+  EXPECT_TRUE(PumpUntil([&] { return receiver.Count(200, 0) > 0; }));
+  EXPECT_TRUE(PumpUntil([&] { return WindowIsAt(page, layout.Background()); }));
+  // A second broadcast would come from the page's own handling of the first.
+  PumpFor(100);
+  EXPECT_EQ(receiver.Count(200, 0), 1);
+  EXPECT_EQ(receiver.All().size(), 1u);
+  DestroyWindow(cover);
+}
+
+}  // namespace
+}  // namespace pelk

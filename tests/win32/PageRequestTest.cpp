@@ -1,0 +1,169 @@
+// The whole module under Wine as a host drives it: the real DLL, real clicks, Wine's registry.
+#include "platform/win32/WindowsApi.h"
+
+#include <gtest/gtest.h>
+
+#include "collection/MvxHelp/MvxHelp.h"
+#include "tests/win32/BroadcastReceiver.h"
+#include "tests/win32/ContextMenuEntries.h"
+#include "tests/win32/MessageBoxAnswerer.h"
+#include "tests/win32/PageLayout.h"
+#include "tests/win32/PageSession.h"
+#include "tests/win32/ProcessWindows.h"
+#include "tests/win32/RealInput.h"
+
+namespace pelk {
+namespace {
+
+constexpr char kSettingsKey[] = "SOFTWARE\\Morvex\\Quillobox";
+constexpr char kRegeditKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Regedit";
+
+TEST(PageRequest, UserClearsTheBoxAndOkHidesBothEntries) {
+  ContextMenuEntries entries;
+  ASSERT_TRUE(entries.Show());
+  BroadcastReceiver receiver;
+  PageSession session;
+  ASSERT_TRUE(session.Loaded()) << session.LoadError();
+  PageArguments arguments;
+  arguments.caption = "Pelk412 typical request";
+  ASSERT_EQ(session.Create(arguments), 0);
+  HWND page = session.Page();
+  ASSERT_NE(page, nullptr);
+
+  RECT bounds{};
+  GetWindowRect(page, &bounds);
+  EXPECT_EQ(bounds.left, arguments.left);
+  EXPECT_EQ(bounds.top, arguments.top);
+  EXPECT_EQ(bounds.right - bounds.left, session.Arguments().width);
+  EXPECT_EQ(bounds.bottom - bounds.top, session.Arguments().height);
+
+  HWND box = PageCheckBox(page, 0);
+  ASSERT_NE(box, nullptr);
+  EXPECT_TRUE(IsChecked(box));
+  EXPECT_TRUE(IsWindowEnabled(box));
+  EXPECT_EQ(session.ModulChanged(), 0);
+  EXPECT_EQ(session.ModulNr(), 2);
+
+  const PageLayout layout(page);
+  ASSERT_TRUE(ClickAt(page, layout.CheckBoxSquare()));
+  ASSERT_TRUE(PumpUntil([&] { return session.ModulChanged() == 1; }));
+  EXPECT_FALSE(IsChecked(box));
+  EXPECT_TRUE(entries.BothShown()) << "the box alone writes nothing";
+  EXPECT_TRUE(receiver.All().empty());
+
+  ASSERT_TRUE(ClickAt(page, PageLayout::Centre(layout.Ok())));
+  ASSERT_TRUE(PumpUntil([&] { return receiver.CountCode(9999) > 0; }));
+  EXPECT_EQ(receiver.Count(9999, 2), 1);
+  EXPECT_EQ(receiver.All().size(), 1u);
+  EXPECT_TRUE(entries.BothHiddenKeysKept());
+  EXPECT_EQ(session.ModulChanged(), 2);
+  EXPECT_EQ(session.ModulNr(), 2);
+
+  EXPECT_EQ(session.ModulFree(), 1);
+  EXPECT_FALSE(IsWindow(page));
+  EXPECT_TRUE(entries.BothHiddenKeysKept());
+}
+
+TEST(PageRequest, UndoThenSaveChangesWritesTheClassIdsAndReportsRestore) {
+  ContextMenuEntries entries;
+  ASSERT_TRUE(entries.Hide());
+  BroadcastReceiver receiver;
+  PageSession session;
+  ASSERT_TRUE(session.Loaded()) << session.LoadError();
+  PageArguments arguments;
+  arguments.caption = "Pelk412 undo and save";
+  ASSERT_EQ(session.Create(arguments), 0);
+  HWND page = session.Page();
+  ASSERT_NE(page, nullptr);
+  HWND box = PageCheckBox(page, 0);
+  ASSERT_NE(box, nullptr);
+  EXPECT_FALSE(IsChecked(box));
+  EXPECT_EQ(session.ModulChanged(), 0);
+
+  const PageLayout layout(page);
+  ASSERT_TRUE(ClickAt(page, PageLayout::Centre(layout.Undo())));
+  ASSERT_TRUE(PumpUntil([&] { return IsChecked(box); }));
+  EXPECT_EQ(session.ModulNr(), 1);
+  EXPECT_EQ(session.ModulChanged(), 1) << "ticking a clear box counts as a change";
+  EXPECT_TRUE(receiver.All().empty()) << "Undo broadcasts nothing";
+  EXPECT_FALSE(entries.BothShown()) << "Undo writes nothing before OK";
+
+  EXPECT_EQ(session.ModulSaveChanges(), 1);
+  EXPECT_TRUE(entries.BothShown());
+  EXPECT_EQ(ValueType(HKEY_CLASSES_ROOT, kCopyToKey, ""), static_cast<DWORD>(REG_SZ));
+  EXPECT_EQ(ValueType(HKEY_CLASSES_ROOT, kMoveToKey, ""), static_cast<DWORD>(REG_SZ));
+  EXPECT_EQ(receiver.Count(9999, 1), 1);
+  EXPECT_EQ(receiver.All().size(), 1u);
+  EXPECT_EQ(session.ModulChanged(), 2);
+  EXPECT_EQ(session.ModulNr(), 1);
+
+  // A further change after saving counts again.
+  ASSERT_TRUE(ClickAt(page, layout.CheckBoxSquare()));
+  ASSERT_TRUE(PumpUntil([&] { return session.ModulChanged() == 1; }));
+  EXPECT_TRUE(entries.BothShown());
+  EXPECT_EQ(session.ModulFree(), 1);
+}
+
+TEST(PageRequest, LockedPageNeitherReadsNorWritesTheEntries) {
+  ContextMenuEntries entries;
+  ASSERT_TRUE(entries.Show());
+  RegistryValueGuard setting(HKEY_CURRENT_USER, kSettingsKey, "BSControl");
+  ASSERT_TRUE(RemoveValue(HKEY_CURRENT_USER, kSettingsKey, "BSControl"));
+  RegistryValueGuard lastKey(HKEY_CURRENT_USER, kRegeditKey, "LastKey");
+  ASSERT_TRUE(RemoveValue(HKEY_CURRENT_USER, kRegeditKey, "LastKey"));
+  BroadcastReceiver receiver;
+  PageSession session;
+  ASSERT_TRUE(session.Loaded()) << session.LoadError();
+  PageArguments arguments;
+  arguments.caption = "Pelk412 locked page";
+  arguments.osType = 13;
+  arguments.validOsMask = 0x800;
+  ASSERT_EQ(session.Create(arguments), 0);
+  HWND page = session.Page();
+  ASSERT_NE(page, nullptr);
+  EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, kSettingsKey)) << "first start creates the key";
+  EXPECT_EQ(ValueType(HKEY_CURRENT_USER, kSettingsKey, "BSControl"), static_cast<DWORD>(REG_NONE));
+
+  HWND box = PageCheckBox(page, 0);
+  ASSERT_NE(box, nullptr);
+  EXPECT_FALSE(IsChecked(box)) << "a locked page does not read the entries";
+  EXPECT_FALSE(IsWindowEnabled(box));
+
+  // OK, Undo and the box are disabled; Info answers. Input is handled in order, so once the
+  // Info box has been seen the earlier clicks have been handled too.
+  const PageLayout layout(page);
+  {
+    MessageBoxAnswerer answer(GetCurrentThreadId(), IDOK);
+    ASSERT_TRUE(ClickAt(page, PageLayout::Centre(layout.Ok())));
+    ASSERT_TRUE(ClickAt(page, PageLayout::Centre(layout.Undo())));
+    ASSERT_TRUE(ClickAt(page, layout.CheckBoxSquare()));
+    ASSERT_TRUE(ClickAt(page, PageLayout::Centre(layout.Info())));
+    ASSERT_TRUE(PumpUntil([&] { return answer.Done(); }, 10000));
+    answer.Join();
+    EXPECT_TRUE(answer.Answered()) << "the Info button stays enabled";
+    EXPECT_EQ(answer.Text(), "G\xFCltig f\xFCr:\r\n\r\nWindows 98 ME\r\n");
+  }
+  EXPECT_TRUE(receiver.All().empty()) << "OK is disabled";
+  EXPECT_EQ(session.ModulNr(), 2) << "Undo is disabled";
+  EXPECT_EQ(session.ModulChanged(), 0);
+  EXPECT_FALSE(IsChecked(box));
+
+  ASSERT_TRUE(ClickAt(page, PageLayout::Centre(layout.Registry())));
+  const std::string expectedKey = GetHelpText(412, 5);
+  EXPECT_TRUE(PumpUntil([&] {
+    return ReadStringValue(HKEY_CURRENT_USER, kRegeditKey, "LastKey") == expectedKey;
+  })) << "the Registry button stays enabled";
+  if (HWND regedit = WaitForProcessWindow(0, "", "Registry Editor", 10000))
+    EXPECT_TRUE(CloseAndWaitForProcess(regedit, 10000));
+  else
+    ADD_FAILURE() << "no registry editor appeared";
+
+  // Saving a page that never read the entries must not delete them.
+  EXPECT_EQ(session.ModulSaveChanges(), 1);
+  EXPECT_TRUE(entries.BothShown());
+  EXPECT_EQ(receiver.Count(9999, 2), 1) << "the OK step itself still runs";
+  EXPECT_EQ(session.ModulFree(), 1);
+}
+
+}  // namespace
+}  // namespace pelk

@@ -207,6 +207,17 @@ bool AnyAlive(const std::vector<HWND>& windows) {
   return false;
 }
 
+// Paints the window and its children now, then says where it lies on the screen, so that a
+// script can take a picture of it.
+void PrintPainted(HWND hwnd) {
+  RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  GdiFlush();
+  RECT rect{};
+  GetWindowRect(hwnd, &rect);
+  Print("page painted at %ld,%ld size %ldx%ld\n", rect.left, rect.top, rect.right - rect.left,
+        rect.bottom - rect.top);
+}
+
 // Pumps messages until the time is up, the host window is closed, or (runMs 0) the page is gone.
 void Run(const Options& options, const HostWindow& host, const std::vector<HWND>& page) {
   const DWORD start = GetTickCount();
@@ -256,6 +267,8 @@ int RunTip(const Options& options) {
                        options.mask, options.helpId));
   const std::vector<HWND> page = PageWindows(host.hwnd);
   Print("page windows: %u\n", static_cast<unsigned>(page.size()));
+  for (HWND hwnd : page)
+    PrintPainted(hwnd);
   Print("ModulChanged: %d\n", exports.changed());
   Print("ModulNr: %d\n", exports.nr());
   if (options.runMs != 0 || options.showHost || !page.empty())

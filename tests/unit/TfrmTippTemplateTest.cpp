@@ -414,5 +414,21 @@ TEST_F(TemplatePage, ButtonsShowTheirNormalImagesOnceTheListHoldsThem) {
   }
 }
 
+TEST_F(TemplatePage, TheEmbeddedStripGivesEachButtonItsNormalImageAtCreation) {
+  auto page = CreateForm<TfrmTippTemplate>(services.Context(), state);
+  ASSERT_EQ(page->ImageList1->Count(), 12);
+  THotSpeedButton* buttons[] = {page->HotSpeedButtonOK, page->HotSpeedButtonUndo,
+                                page->HotSpeedButtonInfo, page->HotSpeedButtonRegistry};
+  for (int i = 0; i < 4; ++i) {
+    TBitmap normal;
+    page->ImageList1->GetBitmap(2 * i, normal);
+    EXPECT_FALSE(normal.Empty());
+    EXPECT_EQ(buttons[i]->Glyph(), normal) << i;
+    TBitmap other;
+    page->ImageList1->GetBitmap(2 * i + 1, other);
+    EXPECT_NE(buttons[i]->Glyph(), other) << i;
+  }
+}
+
 }  // namespace
 }  // namespace pelk

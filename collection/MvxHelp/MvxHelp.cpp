@@ -1,0 +1,50 @@
+// Stand-in for the collection's help text service: the texts of the context-menu tip.
+#include "collection/MvxHelp/MvxHelp.h"
+
+namespace {
+
+constexpr int kContextMenuTip = 412;
+
+struct HelpEntry {
+  int helpId;
+  int kind;
+  const char* text;
+};
+
+const HelpEntry kEntries[] = {
+    {kContextMenuTip, 2,
+     "Kontextmen\xFC: In Ordner kopieren / In Ordner verschieben\r\n"
+     "\r\n"
+     "Im Kontextmen\xFC jeder Datei und jedes Ordners kann der Explorer die Eintr\xE4ge "
+     "\"In Ordner kopieren...\" und \"In Ordner verschieben...\" anbieten. Damit kopieren oder "
+     "verschieben Sie das Markierte in einen Ordner, den Sie in einem Dialog ausw\xE4hlen.\r\n"
+     "\r\n"
+     "Ist das K\xE4stchen angehakt, zeigt der Explorer beide Eintr\xE4ge an. Ist es leer, "
+     "werden beide Eintr\xE4ge entfernt.\r\n"
+     "\r\n"
+     "Die \xC4nderung wird erst mit OK \xFC"
+     "bernommen. Daf\xFCr sind Administratorrechte "
+     "n\xF6tig."},
+    {kContextMenuTip, 4,
+     "Context menu: Copy To Folder / Move To Folder\r\n"
+     "\r\n"
+     "Explorer can offer the entries \"Copy To Folder...\" and \"Move To Folder...\" in the "
+     "context menu of every file and folder. They copy or move the selection to a folder that "
+     "you pick in a dialog.\r\n"
+     "\r\n"
+     "With the box ticked, Explorer shows both entries. With the box cleared, both entries are "
+     "removed.\r\n"
+     "\r\n"
+     "The change takes effect when you press OK. Writing it needs administrator rights."},
+    {kContextMenuTip, 5, "HKEY_CLASSES_ROOT\\AllFileSystemObjects\\shellex\\ContextMenuHandlers"},
+};
+
+}  // namespace
+
+extern "C" const char* __stdcall GetHelpText(int helpId, int kind) {
+  for (const HelpEntry& entry : kEntries) {
+    if (entry.helpId == helpId && entry.kind == kind)
+      return entry.text;
+  }
+  return nullptr;
+}

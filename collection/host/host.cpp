@@ -1,0 +1,287 @@
+// host.exe [options] [path of the tip DLL]: loads the tip, calls ModulCreate with the options,
+// prints what the exports answer and every "Morvex" broadcast its own window receives, and ends
+// after --run-ms milliseconds or, with 0, when the page's windows (or the shown host window) are
+// gone. Then ModulFree.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+using ModulCreateFn = int(__stdcall*)(int, int, int, int, int, int, const char*, const char*, int,
+                                      int);
+using NoArgumentFn = int(__stdcall*)();
+
+struct Options {
+  std::string dll = "Pelk412.dll";
+  int left = 100;
+  int top = 100;
+  int width = 300;
+  int height = 460;
+  int osType = 13;
+  int language = 0;
+  int mask = 0x1FFF;
+  std::string caption = "Kontextmen\xFC";
+  std::string hint;
+  int helpId = 412;
+  int runMs = 0;
+  bool save = false;
+  bool showHost = false;
+  bool help = false;
+};
+
+struct Exports {
+  ModulCreateFn create = nullptr;
+  NoArgumentFn free = nullptr;
+  NoArgumentFn changed = nullptr;
+  NoArgumentFn saveChanges = nullptr;
+  NoArgumentFn nr = nullptr;
+};
+
+// What the window procedure needs; reached through GWLP_USERDATA.
+struct HostWindow {
+  UINT morvex = 0;
+  HWND hwnd = nullptr;
+};
+
+void Print(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void Print(const char* format, ...) {
+  va_list arguments;
+  va_start(arguments, format);
+  std::vfprintf(stdout, format, arguments);
+  va_end(arguments);
+  std::fflush(stdout);
+}
+
+void PrintUsage() {
+  Print(
+      "usage: host.exe [options] [tip.dll]   (default Pelk412.dll)\n"
+      "  --left N --top N --width N --height N   page bounds (100 100 300 460)\n"
+      "  --os-type N      Windows version index 1..18 (13, Windows XP)\n"
+      "  --language N     1 English, anything else German (0)\n"
+      "  --mask N         supported versions, bit set; 0x.. for hex (0x1FFF)\n"
+      "  --caption TEXT   page caption\n"
+      "  --hint TEXT      hint text\n"
+      "  --help-id N      help id of the tip (412)\n"
+      "  --run-ms N       end after N ms; 0 waits until the page is closed (0)\n"
+      "  --save           call ModulSaveChanges before ModulFree\n"
+      "  --show-host      show the host's window; closing it ends the run\n"
+      "  --help           this text\n");
+}
+
+bool ParseInt(const char* text, int& value) {
+  char* end = nullptr;
+  const long parsed = std::strtol(text, &end, 0);
+  if (end == text || *end != '\0')
+    return false;
+  value = static_cast<int>(parsed);
+  return true;
+}
+
+// False on an unknown option or a missing or malformed value.
+bool ParseOptions(int argc, char** argv, Options& options) {
+  struct IntOption {
+    const char* name;
+    int* value;
+  };
+  const IntOption intOptions[] = {
+      {"--left", &options.left},      {"--top", &options.top},
+      {"--width", &options.width},    {"--height", &options.height},
+      {"--os-type", &options.osType}, {"--language", &options.language},
+      {"--mask", &options.mask},      {"--help-id", &options.helpId},
+      {"--run-ms", &options.runMs},
+  };
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    const bool hasValue = i + 1 < argc;
+    bool known = false;
+    for (const IntOption& option : intOptions) {
+      if (arg != option.name)
+        continue;
+      if (!hasValue || !ParseInt(argv[++i], *option.value)) {
+        std::fprintf(stderr, "host: %s needs a number\n", option.name);
+        return false;
+      }
+      known = true;
+    }
+    if (known)
+      continue;
+    if ((arg == "--caption" || arg == "--hint") && hasValue) {
+      (arg == "--caption" ? options.caption : options.hint) = argv[++i];
+    } else if (arg == "--save") {
+      options.save = true;
+    } else if (arg == "--show-host") {
+      options.showHost = true;
+    } else if (arg == "--help" || arg == "-h") {
+      options.help = true;
+    } else if (!arg.empty() && arg[0] != '-') {
+      options.dll = arg;
+    } else {
+      std::fprintf(stderr, "host: unknown option %s\n", arg.c_str());
+      return false;
+    }
+  }
+  return true;
+}
+
+template <typename Fn>
+bool Find(HMODULE library, const char* name, WORD ordinal, Fn& function) {
+  FARPROC byName = GetProcAddress(library, name);
+  FARPROC byOrdinal = GetProcAddress(library, MAKEINTRESOURCEA(ordinal));
+  Print("export %-16s ordinal %u: %s\n", name, ordinal,
+        !byName               ? "missing"
+        : byName == byOrdinal ? "found"
+                              : "ordinal differs");
+  function = reinterpret_cast<Fn>(reinterpret_cast<void*>(byName));
+  return byName != nullptr;
+}
+
+bool FindExports(HMODULE library, Exports& exports) {
+  bool all = Find(library, "ModulNr", 1, exports.nr);
+  all = Find(library, "ModulSaveChanges", 2, exports.saveChanges) && all;
+  all = Find(library, "ModulChanged", 3, exports.changed) && all;
+  all = Find(library, "ModulFree", 4, exports.free) && all;
+  all = Find(library, "ModulCreate", 5, exports.create) && all;
+  return all;
+}
+
+LRESULT CALLBACK HostWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* host = reinterpret_cast<HostWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (host && host->morvex != 0 && message == host->morvex) {
+    Print("broadcast Morvex: code %ld value %ld\n", static_cast<long>(wParam),
+          static_cast<long>(lParam));
+    return 0;
+  }
+  if (message == WM_DESTROY)
+    PostQuitMessage(0);
+  return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+bool CreateHostWindow(HostWindow& host, bool show) {
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = HostWindowProc;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  windowClass.lpszClassName = "PelkHostWindow";
+  if (!RegisterClassA(&windowClass))
+    return false;
+  host.hwnd = CreateWindowExA(0, "PelkHostWindow", "Pelk412 host", WS_OVERLAPPEDWINDOW, 0, 0, 240,
+                              120, nullptr, nullptr, windowClass.hInstance, nullptr);
+  if (!host.hwnd)
+    return false;
+  SetWindowLongPtrA(host.hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&host));
+  if (show)
+    ShowWindow(host.hwnd, SW_SHOWNOACTIVATE);
+  return true;
+}
+
+struct ThreadWindows {
+  HWND except;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM context) {
+  auto* windows = reinterpret_cast<ThreadWindows*>(context);
+  if (hwnd != windows->except && IsWindowVisible(hwnd))
+    windows->found.push_back(hwnd);
+  return TRUE;
+}
+
+// The visible top-level windows of this thread apart from the host's own: the page.
+std::vector<HWND> PageWindows(HWND hostWindow) {
+  ThreadWindows windows{hostWindow, {}};
+  EnumThreadWindows(GetCurrentThreadId(), CollectWindow, reinterpret_cast<LPARAM>(&windows));
+  return windows.found;
+}
+
+bool AnyAlive(const std::vector<HWND>& windows) {
+  for (HWND hwnd : windows) {
+    if (IsWindow(hwnd) && IsWindowVisible(hwnd))
+      return true;
+  }
+  return false;
+}
+
+// Pumps messages until the time is up, the host window is closed, or (runMs 0) the page is gone.
+void Run(const Options& options, const HostWindow& host, const std::vector<HWND>& page) {
+  const DWORD start = GetTickCount();
+  constexpr UINT_PTR kTick = 1;
+  SetTimer(host.hwnd, kTick, 50, nullptr);
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+    if (message.message != WM_TIMER)
+      continue;
+    if (options.runMs > 0 && GetTickCount() - start >= static_cast<DWORD>(options.runMs))
+      break;
+    if (options.runMs == 0 && !options.showHost && !AnyAlive(page))
+      break;
+  }
+  KillTimer(host.hwnd, kTick);
+}
+
+int RunTip(const Options& options) {
+  HMODULE library = LoadLibraryA(options.dll.c_str());
+  if (!library) {
+    Print("LoadLibrary %s failed: error %lu\n", options.dll.c_str(), GetLastError());
+    return 2;
+  }
+  Print("loaded %s\n", options.dll.c_str());
+  Exports exports;
+  if (!FindExports(library, exports)) {
+    FreeLibrary(library);
+    return 3;
+  }
+  HostWindow host;
+  host.morvex = RegisterWindowMessageA("Morvex");
+  Print("registered Morvex: 0x%X\n", host.morvex);
+  if (!CreateHostWindow(host, options.showHost)) {
+    Print("cannot create the host window: error %lu\n", GetLastError());
+    FreeLibrary(library);
+    return 4;
+  }
+  Print("ModulChanged before ModulCreate: %d\n", exports.changed());
+  Print("ModulNr before ModulCreate: %d\n", exports.nr());
+  Print("ModulCreate(%d, %d, %d, %d, os %d, language %d, mask 0x%X, help %d): %d\n", options.left,
+        options.top, options.width, options.height, options.osType, options.language,
+        static_cast<unsigned>(options.mask), options.helpId,
+        exports.create(options.left, options.top, options.width, options.height, options.osType,
+                       options.language, options.caption.c_str(), options.hint.c_str(),
+                       options.mask, options.helpId));
+  const std::vector<HWND> page = PageWindows(host.hwnd);
+  Print("page windows: %u\n", static_cast<unsigned>(page.size()));
+  Print("ModulChanged: %d\n", exports.changed());
+  Print("ModulNr: %d\n", exports.nr());
+  if (options.runMs != 0 || options.showHost || !page.empty())
+    Run(options, host, page);
+  if (options.save)
+    Print("ModulSaveChanges: %d\n", exports.saveChanges());
+  Print("ModulChanged: %d\n", exports.changed());
+  Print("ModulNr: %d\n", exports.nr());
+  Print("ModulFree: %d\n", exports.free());
+  if (IsWindow(host.hwnd))
+    DestroyWindow(host.hwnd);
+  FreeLibrary(library);
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options options;
+  if (!ParseOptions(argc, argv, options)) {
+    PrintUsage();
+    return 1;
+  }
+  if (options.help) {
+    PrintUsage();
+    return 0;
+  }
+  return RunTip(options);
+}

@@ -1,0 +1,40 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace pelk {
+
+struct ModuleState;
+struct SystemServices;
+
+// What the host hands to ModulCreate for the page, the strings already copied.
+struct PageParameters {
+  int Left = 0;
+  int Top = 0;
+  int Width = 0;
+  int Height = 0;
+  int OsType = 0;
+  int Language = 0;
+  std::string Caption;
+  std::string Hint;
+  std::int32_t ValidOsMask = 0;
+  int HelpId = 0;
+};
+
+// The page as the module drives it. The module owns it from ModulCreate to ModulFree.
+class ModulePage {
+ public:
+  virtual ~ModulePage() = default;
+  // Applies the page's setting as its OK command does; raises when the system refuses.
+  virtual void SaveChanges() = 0;
+  // Closes and tears down the page's windows before it is deleted; may raise.
+  virtual void Destroy() {}
+};
+
+// Builds, positions and shows the page for ModulCreate (after the state is stored).
+using PageFactory = std::function<std::unique_ptr<ModulePage>(
+    SystemServices& services, ModuleState& state, const PageParameters& parameters)>;
+
+}  // namespace pelk

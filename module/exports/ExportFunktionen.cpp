@@ -1,0 +1,23 @@
+// The exports that only report the module state.
+#include "module/Module.h"
+#include "module/exports/ModuleInstance.h"
+
+extern "C" {
+
+int __stdcall ModulChanged() {
+  try {
+    return pelk::TheModule().ModulChanged();
+  } catch (...) {
+    return 0;
+  }
+}
+
+int __stdcall ModulNr() {
+  try {
+    return pelk::TheModule().ModulNr();
+  } catch (...) {
+    return 2;
+  }
+}
+
+}  // extern "C"

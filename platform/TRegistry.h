@@ -1,0 +1,62 @@
+#pragma once
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/RegistryStore.h"
+
+namespace pelk {
+
+// One registry access: choose the root, open one key, work on its values, close it. Keys are
+// always opened relative to the root; opening another key closes the current one first.
+class TRegistry {
+ public:
+  explicit TRegistry(RegistryStore& store) : store_(store) {}
+  TRegistry(const TRegistry&) = delete;
+  TRegistry& operator=(const TRegistry&) = delete;
+  ~TRegistry() = default;
+
+  // The root for the next OpenKey; HKEY_CURRENT_USER unless set.
+  pelk::RootKey RootKey = pelk::RootKey::CurrentUser;
+  void SetRootKey(pelk::RootKey root) {
+    CloseKey();
+    RootKey = root;
+  }
+
+  // Opens the key for reading and writing, creating it (and the keys above it) with canCreate.
+  // Answers whether it opened.
+  bool OpenKey(const std::string& path, bool canCreate);
+  // Opens an existing key for reading only.
+  bool OpenKeyReadOnly(const std::string& path);
+  void CloseKey();
+  bool HasCurrentKey() const { return key_ != nullptr; }
+  // The open key as "ROOT\path", "" when none is open.
+  std::string CurrentPath() const;
+
+  // False when no key is open.
+  bool ValueExists(const std::string& name) const;
+  // A REG_DWORD value, non-zero = true. Raises when no key is open, the value is missing or of
+  // another type.
+  bool ReadBool(const std::string& name) const;
+  // A REG_SZ or REG_EXPAND_SZ value; "" when no key is open or the value is missing. Raises for
+  // a value of another type.
+  std::string ReadString(const std::string& name) const;
+  // Raises when no key is open or the system refuses.
+  void WriteString(const std::string& name, const std::string& value);
+  // The value with its type as stored; nothing when missing or no key is open.
+  std::optional<RegistryValue> ReadValue(const std::string& name) const;
+  // Raises when no key is open or the system refuses.
+  void WriteValue(const std::string& name, const RegistryValue& value);
+  // Answers whether a value was deleted; false with no key open.
+  bool DeleteValue(const std::string& name);
+
+ private:
+  bool Open(const std::string& path, RegistryAccess access, bool canCreate);
+  [[noreturn]] void Fail(const std::string& what, const std::string& name) const;
+
+  RegistryStore& store_;
+  std::unique_ptr<RegistryKey> key_;
+  std::string path_;
+};
+
+}  // namespace pelk

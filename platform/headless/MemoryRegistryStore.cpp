@@ -1,0 +1,182 @@
+#include "platform/headless/MemoryRegistryStore.h"
+
+#include <cctype>
+
+namespace pelk {
+
+namespace {
+
+char Lower(char c) {
+  return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
+
+std::vector<std::string> Split(const std::string& path) {
+  std::vector<std::string> parts;
+  std::string part;
+  for (char c : path) {
+    if (c == '\\') {
+      if (!part.empty())
+        parts.push_back(part);
+      part.clear();
+    } else {
+      part += c;
+    }
+  }
+  if (!part.empty())
+    parts.push_back(part);
+  return parts;
+}
+
+// "ROOT\a\b" in lower case, the form the switches compare.
+std::string Canonical(RootKey root, const std::string& path) {
+  std::string text = RootKeyName(root);
+  for (const std::string& part : Split(path)) {
+    text += '\\';
+    text += part;
+  }
+  for (char& c : text)
+    c = Lower(c);
+  return text;
+}
+
+}  // namespace
+
+// An open key; it refers to a node of the tree, which lives as long as the store (keys are never
+// deleted).
+class MemoryRegistryStore::Key : public RegistryKey {
+ public:
+  Key(MemoryRegistryStore& store, Node& node, bool writable, bool refuseValues)
+      : store_(store), node_(node), writable_(writable), refuseValues_(refuseValues) {
+    ++store_.openKeys_;
+  }
+  ~Key() override { --store_.openKeys_; }
+
+  bool ValueExists(const std::string& name) override { return node_.values.count(name) != 0; }
+
+  std::optional<RegistryValue> ReadValue(const std::string& name) override {
+    const auto found = node_.values.find(name);
+    if (found == node_.values.end())
+      return std::nullopt;
+    return found->second;
+  }
+
+  bool WriteValue(const std::string& name, const RegistryValue& value) override {
+    if (!writable_ || refuseValues_)
+      return false;
+    node_.values[name] = value;
+    return true;
+  }
+
+  bool DeleteValue(const std::string& name) override {
+    if (!writable_ || refuseValues_)
+      return false;
+    return node_.values.erase(name) != 0;
+  }
+
+ private:
+  MemoryRegistryStore& store_;
+  Node& node_;
+  bool writable_;
+  bool refuseValues_;
+};
+
+MemoryRegistryStore::MemoryRegistryStore() = default;
+MemoryRegistryStore::~MemoryRegistryStore() = default;
+
+bool MemoryRegistryStore::Below(const std::vector<std::string>& prefixes, RootKey root,
+                                const std::string& path) {
+  const std::string key = Canonical(root, path);
+  for (const std::string& prefix : prefixes) {
+    if (key == prefix)
+      return true;
+    if (key.size() > prefix.size() && key.compare(0, prefix.size(), prefix) == 0 &&
+        key[prefix.size()] == '\\') {
+      return true;
+    }
+  }
+  return false;
+}
+
+MemoryRegistryStore::Node* MemoryRegistryStore::Find(RootKey root, const std::string& path) const {
+  const Node* node = root == RootKey::ClassesRoot ? &classesRoot_ : &currentUser_;
+  for (const std::string& part : Split(path)) {
+    const auto found = node->keys.find(part);
+    if (found == node->keys.end())
+      return nullptr;
+    node = found->second.get();
+  }
+  return const_cast<Node*>(node);
+}
+
+MemoryRegistryStore::Node* MemoryRegistryStore::Create(RootKey root, const std::string& path) {
+  Node* node = root == RootKey::ClassesRoot ? &classesRoot_ : &currentUser_;
+  for (const std::string& part : Split(path)) {
+    std::unique_ptr<Node>& child = node->keys[part];
+    if (!child)
+      child = std::make_unique<Node>();
+    node = child.get();
+  }
+  return node;
+}
+
+std::unique_ptr<RegistryKey> MemoryRegistryStore::OpenKey(RootKey root, const std::string& path,
+                                                          RegistryAccess access, bool canCreate) {
+  const bool writable = access == RegistryAccess::ReadWrite;
+  if (writable && Below(deniedWrite_, root, path))
+    return nullptr;
+  Node* node = Find(root, path);
+  if (!node && canCreate) {
+    if (Below(deniedWrite_, root, path))
+      return nullptr;
+    node = Create(root, path);
+  }
+  if (!node)
+    return nullptr;
+  return std::make_unique<Key>(*this, *node, writable, Below(refusedValues_, root, path));
+}
+
+void MemoryRegistryStore::DenyWriteAccess(RootKey root, const std::string& path) {
+  deniedWrite_.push_back(Canonical(root, path));
+}
+
+void MemoryRegistryStore::RefuseValueChanges(RootKey root, const std::string& path) {
+  refusedValues_.push_back(Canonical(root, path));
+}
+
+bool MemoryRegistryStore::KeyExists(RootKey root, const std::string& path) const {
+  return Find(root, path) != nullptr;
+}
+
+std::optional<RegistryValue> MemoryRegistryStore::Value(RootKey root, const std::string& path,
+                                                        const std::string& name) const {
+  const Node* node = Find(root, path);
+  if (!node)
+    return std::nullopt;
+  const auto found = node->values.find(name);
+  if (found == node->values.end())
+    return std::nullopt;
+  return found->second;
+}
+
+void MemoryRegistryStore::SetValue(RootKey root, const std::string& path, const std::string& name,
+                                   const RegistryValue& value) {
+  Create(root, path)->values[name] = value;
+}
+
+std::vector<std::string> MemoryRegistryStore::KeyPaths(RootKey root) const {
+  std::vector<std::string> paths;
+  std::vector<std::pair<std::string, const Node*>> pending{
+      {"", root == RootKey::ClassesRoot ? &classesRoot_ : &currentUser_}};
+  while (!pending.empty()) {
+    const auto [prefix, node] = pending.back();
+    pending.pop_back();
+    for (const auto& [name, child] : node->keys) {
+      const std::string path = prefix.empty() ? name : prefix + "\\" + name;
+      paths.push_back(path);
+      pending.emplace_back(path, child.get());
+    }
+  }
+  return paths;
+}
+
+}  // namespace pelk

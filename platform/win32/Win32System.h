@@ -1,0 +1,28 @@
+#pragma once
+#include "platform/SystemServices.h"
+#include "platform/win32/Win32Dialogs.h"
+#include "platform/win32/Win32HelpTexts.h"
+#include "platform/win32/Win32RegistryStore.h"
+#include "platform/win32/Win32Screen.h"
+#include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32Shutdown.h"
+#include "platform/win32/Win32WindowMessages.h"
+
+namespace pelk {
+
+// The real system services, one of each.
+class Win32System {
+ public:
+  SystemServices Services();
+
+ private:
+  Win32RegistryStore registry_;
+  Win32WindowMessages messages_;
+  Win32Screen screen_;
+  Win32Dialogs dialogs_;
+  Win32Shell shell_;
+  Win32Shutdown shutdown_;
+  Win32HelpTexts help_;
+};
+
+}  // namespace pelk

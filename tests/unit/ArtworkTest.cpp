@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "platform/headless/EmbeddedResources.h"
+#include "tools/imagegen/Artwork.h"
+
+namespace pelk {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes ReadSourceFile(const std::string& relativePath) {
+  std::ifstream in(std::string(PELK_SOURCE_DIR) + "/" + relativePath, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+Bytes EmbeddedResource(const char* name) {
+  for (const pelk::EmbeddedResource* entry = kEmbeddedResources; entry->name; ++entry) {
+    if (std::strcmp(entry->name, name) == 0)
+      return Bytes(entry->data, entry->data + entry->size);
+  }
+  return {};
+}
+
+std::uint32_t U16(const Bytes& bytes, std::size_t at) {
+  return bytes.at(at) | (static_cast<std::uint32_t>(bytes.at(at + 1)) << 8);
+}
+std::uint32_t U32(const Bytes& bytes, std::size_t at) {
+  return U16(bytes, at) | (U16(bytes, at + 2) << 16);
+}
+
+struct Bgra {
+  int b, g, r, a;
+  int Brightness() const { return r + g + b; }
+  bool NearWhite() const { return r > 235 && g > 235 && b > 235; }
+};
+
+// Pixel (x, y) counted from the top left of the 128x128 bottom-up strip.
+Bgra StripPixel(const Bytes& bmp, int x, int y) {
+  const std::size_t at = 54 + (static_cast<std::size_t>(127 - y) * 128 + x) * 4;
+  return {bmp.at(at), bmp.at(at + 1), bmp.at(at + 2), bmp.at(at + 3)};
+}
+
+int WhitePixelsOfTile(const Bytes& bmp, int tile) {
+  int count = 0;
+  for (int y = 4; y < 28; ++y) {  // inside the rounded corners
+    for (int x = 4; x < 28; ++x) {
+      if (StripPixel(bmp, (tile % 4) * 32 + x, (tile / 4) * 32 + y).NearWhite())
+        ++count;
+    }
+  }
+  return count;
+}
+
+TEST(Artwork, CommittedImageStripIsTheEmbeddedOneAndTheGeneratorReproducesIt) {
+  const Bytes committed = ReadSourceFile("template/images/ImageList1.bmp");
+  ASSERT_FALSE(committed.empty());
+  EXPECT_EQ(EmbeddedResource("IMAGELIST1"), committed);
+  EXPECT_EQ(imagegen::ImageListBitmap(), committed);
+}
+
+TEST(Artwork, ImageStripIsA128Square32BitBottomUpBitmapFile) {
+  const Bytes bmp = ReadSourceFile("template/images/ImageList1.bmp");
+  ASSERT_EQ(bmp.size(), 54u + 128u * 128u * 4u);
+  EXPECT_EQ(bmp[0], 'B');
+  EXPECT_EQ(bmp[1], 'M');
+  EXPECT_EQ(U32(bmp, 2), bmp.size());
+  EXPECT_EQ(U32(bmp, 10), 54u);  // no colour table
+  EXPECT_EQ(U32(bmp, 14), 40u);
+  EXPECT_EQ(U32(bmp, 18), 128u);
+  EXPECT_EQ(U32(bmp, 22), 128u);  // positive: rows bottom-up
+  EXPECT_EQ(U16(bmp, 26), 1u);
+  EXPECT_EQ(U16(bmp, 28), 32u);
+  EXPECT_EQ(U32(bmp, 30), 0u);  // BI_RGB
+  for (std::size_t at = 54 + 3; at < bmp.size(); at += 4) {
+    ASSERT_EQ(bmp[at], 0xFF) << "alpha at byte " << at;
+  }
+}
+
+TEST(Artwork, TilesAreShadedBlueWithWhiteSymbolsBolderAndBrighterWhenHot) {
+  const Bytes bmp = ReadSourceFile("template/images/ImageList1.bmp");
+  ASSERT_EQ(bmp.size(), 54u + 128u * 128u * 4u);
+  for (int tile = 0; tile < imagegen::kTileCount; ++tile) {
+    SCOPED_TRACE(tile);
+    const int left = (tile % 4) * 32;
+    const int top = (tile / 4) * 32;
+    // Blue where no symbol is, lighter at the top left than at the bottom right.
+    const Bgra topLeft = StripPixel(bmp, left + 3, top + 3);
+    const Bgra bottomRight = StripPixel(bmp, left + 28, top + 28);
+    EXPECT_GT(topLeft.b, topLeft.r + 60);
+    EXPECT_GT(bottomRight.b, bottomRight.r + 60);
+    EXPECT_GT(topLeft.Brightness(), bottomRight.Brightness() + 60);
+    // A symbol of some size, never the whole tile.
+    const int white = WhitePixelsOfTile(bmp, tile);
+    EXPECT_GT(white, 40);
+    EXPECT_LT(white, 24 * 24 / 2);
+    if (tile % 2 == 1) {
+      EXPECT_GT(white, WhitePixelsOfTile(bmp, tile - 1));
+      EXPECT_GT(topLeft.Brightness(), StripPixel(bmp, left - 32 + 3, top + 3).Brightness());
+    }
+  }
+  // Each symbol differs from the others.
+  for (int a = 0; a < imagegen::kTileCount; a += 2) {
+    for (int b = a + 2; b < imagegen::kTileCount; b += 2) {
+      int differing = 0;
+      for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+          const Bgra pa = StripPixel(bmp, (a % 4) * 32 + x, (a / 4) * 32 + y);
+          const Bgra pb = StripPixel(bmp, (b % 4) * 32 + x, (b / 4) * 32 + y);
+          if (pa.NearWhite() != pb.NearWhite())
+            ++differing;
+        }
+      }
+      EXPECT_GT(differing, 30) << a << " vs " << b;
+    }
+  }
+}
+
+// Checks the one-image icon directory and the image's header; answers the image's offset.
+std::size_t ExpectIcon(const Bytes& ico, unsigned colourCount, unsigned bitsPerPixel,
+                       std::size_t imageBytes) {
+  EXPECT_EQ(U16(ico, 0), 0u);
+  EXPECT_EQ(U16(ico, 2), 1u);
+  EXPECT_EQ(U16(ico, 4), 1u);
+  EXPECT_EQ(ico.at(6), 32);
+  EXPECT_EQ(ico.at(7), 32);
+  EXPECT_EQ(ico.at(8), colourCount);
+  EXPECT_EQ(U16(ico, 12), bitsPerPixel);
+  EXPECT_EQ(U32(ico, 14), imageBytes);
+  EXPECT_EQ(U32(ico, 18), 22u);
+  EXPECT_EQ(ico.size(), 22 + imageBytes);
+  EXPECT_EQ(U32(ico, 22), 40u);
+  EXPECT_EQ(U32(ico, 26), 32u);
+  EXPECT_EQ(U32(ico, 30), 64u);  // colour image and mask
+  EXPECT_EQ(U16(ico, 36), bitsPerPixel);
+  return 22;
+}
+
+// Whether the AND mask marks (x, y), counted from the top left, as transparent.
+bool MaskedAt(const Bytes& ico, std::size_t maskOffset, int x, int y) {
+  const std::uint8_t row = ico.at(maskOffset + static_cast<std::size_t>(31 - y) * 4 + x / 8);
+  return (row & (0x80 >> (x % 8))) != 0;
+}
+
+TEST(Artwork, PageIconsAre32SquareWithMasksAndMatchTheGenerator) {
+  const Bytes flask = ReadSourceFile("template/images/TfrmTippTemplate.ico");
+  EXPECT_EQ(flask, imagegen::TemplateIcon());
+  const std::size_t flaskImage = ExpectIcon(flask, 16, 4, 40 + 64 + 32 * 16 + 32 * 4);
+  const std::size_t flaskMask = flaskImage + 40 + 64 + 32 * 16;
+  EXPECT_TRUE(MaskedAt(flask, flaskMask, 0, 0));
+  EXPECT_TRUE(MaskedAt(flask, flaskMask, 31, 31));
+  EXPECT_FALSE(MaskedAt(flask, flaskMask, 16, 22));  // the flask's body
+  EXPECT_FALSE(MaskedAt(flask, flaskMask, 16, 8));   // its neck
+
+  const Bytes tip = ReadSourceFile("tip/TFormPelk412.ico");
+  EXPECT_EQ(tip, imagegen::TipIcon());
+  const std::size_t tipImage = ExpectIcon(tip, 0, 24, 40 + 32 * 96 + 32 * 4);
+  const std::size_t tipMask = tipImage + 40 + 32 * 96;
+  EXPECT_TRUE(MaskedAt(tip, tipMask, 0, 31));
+  EXPECT_FALSE(MaskedAt(tip, tipMask, 10, 10));
+  // Masked pixels are black in the colour image, so the screen shows through unchanged.
+  for (int y = 0; y < 32; ++y) {
+    for (int x = 0; x < 32; ++x) {
+      if (!MaskedAt(tip, tipMask, x, y))
+        continue;
+      const std::size_t at = tipImage + 40 + static_cast<std::size_t>(31 - y) * 96 + x * 3;
+      ASSERT_EQ(tip.at(at) | tip.at(at + 1) | tip.at(at + 2), 0) << x << "," << y;
+    }
+  }
+}
+
+TEST(Artwork, ButtonPaletteBitmapIs24SquareIn16Colours) {
+  const Bytes bmp = ReadSourceFile("controls/THotSpeedButton.bmp");
+  EXPECT_EQ(bmp, imagegen::HotSpeedButtonBitmap());
+  ASSERT_EQ(bmp.size(), 54u + 64u + 24u * 12u);
+  EXPECT_EQ(bmp[0], 'B');
+  EXPECT_EQ(U32(bmp, 10), 54u + 64u);
+  EXPECT_EQ(U32(bmp, 18), 24u);
+  EXPECT_EQ(U32(bmp, 22), 24u);
+  EXPECT_EQ(U16(bmp, 28), 4u);
+  EXPECT_EQ(U32(bmp, 46), 16u);
+}
+
+}  // namespace
+}  // namespace pelk

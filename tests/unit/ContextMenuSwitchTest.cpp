@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/ERegistryException.h"
+#include "platform/headless/MemoryRegistryStore.h"
+#include "platform/headless/RecordingShell.h"
+#include "tip/ContextMenuSwitch.h"
+
+namespace pelk {
+namespace {
+
+constexpr RootKey kHkcr = RootKey::ClassesRoot;
+const std::string kCopyTo = kCopyToHandler.keyPath;
+const std::string kMoveTo = kMoveToHandler.keyPath;
+const std::string kCopyId = kCopyToHandler.classId;
+const std::string kMoveId = kMoveToHandler.classId;
+
+class ContextMenuSwitchTest : public ::testing::Test {
+ protected:
+  void SetDefault(const std::string& key, const std::string& text) {
+    store.SetValue(kHkcr, key, "", RegistryValue::String(text));
+  }
+  std::optional<RegistryValue> Default(const std::string& key) {
+    return store.Value(kHkcr, key, "");
+  }
+  MemoryRegistryStore store;
+  RecordingShell shell;
+};
+
+TEST_F(ContextMenuSwitchTest, HandlerTableHoldsTheShellsKeysAndClassIds) {
+  EXPECT_EQ(kCopyTo, "AllFileSystemObjects\\shellex\\ContextMenuHandlers\\Copy To");
+  EXPECT_EQ(kMoveTo, "AllFileSystemObjects\\shellex\\ContextMenuHandlers\\Move To");
+  EXPECT_EQ(kCopyId, "{C2FBB630-2971-11D1-A18C-00C04FD75D13}");
+  EXPECT_EQ(kMoveId, "{C2FBB631-2971-11D1-A18C-00C04FD75D13}");
+}
+
+TEST_F(ContextMenuSwitchTest, ReadIsTrueOnlyWhenBothHoldTheirExactClassId) {
+  EXPECT_FALSE(ReadContextMenuState(store));
+  EXPECT_TRUE(store.KeyPaths(kHkcr).empty()) << "reading must create nothing";
+
+  SetDefault(kCopyTo, kCopyId);
+  EXPECT_FALSE(ReadContextMenuState(store));
+  SetDefault(kMoveTo, kMoveId);
+  EXPECT_TRUE(ReadContextMenuState(store));
+
+  store.SetValue(kHkcr, kCopyTo, "", {RegistryType::None, ""});
+  store.SetValue(kHkcr, kCopyTo, "", RegistryValue::DWord(1));
+  EXPECT_FALSE(ReadContextMenuState(store)) << "a default value that is no string";
+  for (const std::string& bad : std::vector<std::string>{
+           "{c2fbb630-2971-11d1-a18c-00c04fd75d13}", "C2FBB630-2971-11D1-A18C-00C04FD75D13",
+           "{C2FBB630-2971-11D1-A18C-00C04FD75D13} ", "", kMoveId}) {
+    SetDefault(kCopyTo, bad);
+    EXPECT_FALSE(ReadContextMenuState(store)) << bad;
+  }
+  SetDefault(kCopyTo, kCopyId);
+  SetDefault(kMoveTo, kCopyId);  // the other handler's id
+  EXPECT_FALSE(ReadContextMenuState(store));
+}
+
+TEST_F(ContextMenuSwitchTest, ReadWorksWhereWritingIsRefused) {
+  SetDefault(kCopyTo, kCopyId);
+  SetDefault(kMoveTo, kMoveId);
+  store.DenyWriteAccess(kHkcr, "AllFileSystemObjects");
+  EXPECT_TRUE(ReadContextMenuState(store));
+}
+
+TEST_F(ContextMenuSwitchTest, HideCreatesMissingKeysWithoutDefaultAndTwiceIsFine) {
+  WriteContextMenuState(store, shell, false);
+  EXPECT_TRUE(store.KeyExists(kHkcr, kCopyTo));
+  EXPECT_TRUE(store.KeyExists(kHkcr, kMoveTo));
+  EXPECT_FALSE(Default(kCopyTo));
+  EXPECT_FALSE(Default(kMoveTo));
+  EXPECT_EQ(shell.AssociationNotifications, 1);
+
+  WriteContextMenuState(store, shell, false);
+  EXPECT_FALSE(ReadContextMenuState(store));
+  EXPECT_EQ(shell.AssociationNotifications, 2);
+  EXPECT_EQ(store.OpenKeyCount(), 0);
+}
+
+TEST_F(ContextMenuSwitchTest, ShowReplacesOtherDefaultsAndLeavesOtherValuesAlone) {
+  SetDefault(kCopyTo, "{c2fbb630-2971-11d1-a18c-00c04fd75d13}");
+  store.SetValue(kHkcr, kMoveTo, "Extra", RegistryValue::String("keep"));
+  store.SetValue(kHkcr, kMoveTo + "\\Sub", "", RegistryValue::String("keep too"));
+  WriteContextMenuState(store, shell, true);
+  EXPECT_EQ(Default(kCopyTo), RegistryValue::String(kCopyId));
+  EXPECT_EQ(Default(kMoveTo), RegistryValue::String(kMoveId));
+  EXPECT_TRUE(ReadContextMenuState(store));
+  EXPECT_EQ(store.Value(kHkcr, kMoveTo, "Extra"), RegistryValue::String("keep"));
+  EXPECT_EQ(store.Value(kHkcr, kMoveTo + "\\Sub", ""), RegistryValue::String("keep too"));
+
+  WriteContextMenuState(store, shell, false);
+  EXPECT_FALSE(ReadContextMenuState(store));
+  EXPECT_TRUE(store.Value(kHkcr, kMoveTo, "Extra").has_value());
+  EXPECT_TRUE(store.KeyExists(kHkcr, kMoveTo + "\\Sub"));
+  EXPECT_EQ(shell.AssociationNotifications, 2);
+}
+
+TEST_F(ContextMenuSwitchTest, RefusedKeyChangesNothingAndNamesTheKey) {
+  for (const bool show : {true, false}) {
+    for (const std::string& refused : {kCopyTo, kMoveTo}) {
+      MemoryRegistryStore fresh;
+      fresh.SetValue(kHkcr, kCopyTo, "", RegistryValue::String(kCopyId));
+      fresh.SetValue(kHkcr, kMoveTo, "", RegistryValue::String("other"));
+      fresh.DenyWriteAccess(kHkcr, refused);
+      RecordingShell quiet;
+      try {
+        WriteContextMenuState(fresh, quiet, show);
+        ADD_FAILURE() << "no error for " << refused;
+      } catch (const ERegistryException& e) {
+        EXPECT_EQ(e.KeyPath(), "HKEY_CLASSES_ROOT\\" + refused);
+        const std::string text = e.what();
+        EXPECT_NE(text.find("HKEY_CLASSES_ROOT\\" + refused), std::string::npos) << text;
+        EXPECT_NE(text.find("Administratorrechte"), std::string::npos) << text;
+      }
+      EXPECT_EQ(fresh.Value(kHkcr, kCopyTo, ""), RegistryValue::String(kCopyId));
+      EXPECT_EQ(fresh.Value(kHkcr, kMoveTo, ""), RegistryValue::String("other"));
+      EXPECT_EQ(quiet.AssociationNotifications, 0);
+      EXPECT_EQ(fresh.OpenKeyCount(), 0);
+    }
+  }
+}
+
+TEST_F(ContextMenuSwitchTest, RefusedKeyThatIsMissingIsNotCreatedAndTheOtherNotTouched) {
+  store.DenyWriteAccess(kHkcr, kMoveTo);
+  EXPECT_THROW(WriteContextMenuState(store, shell, true), ERegistryException);
+  EXPECT_FALSE(store.KeyExists(kHkcr, kMoveTo));
+  EXPECT_FALSE(Default(kCopyTo).has_value());
+}
+
+TEST_F(ContextMenuSwitchTest, ValueRefusedHalfWayIsUndoneOnTheFirstRow) {
+  SetDefault(kCopyTo, "was copy");
+  store.RefuseValueChanges(kHkcr, kMoveTo);
+  EXPECT_THROW(WriteContextMenuState(store, shell, true), ERegistryException);
+  EXPECT_EQ(Default(kCopyTo), RegistryValue::String("was copy"));
+
+  MemoryRegistryStore hiding;
+  hiding.SetValue(kHkcr, kCopyTo, "", RegistryValue::String(kCopyId));
+  hiding.SetValue(kHkcr, kMoveTo, "", RegistryValue::String(kMoveId));
+  hiding.RefuseValueChanges(kHkcr, kMoveTo);
+  EXPECT_THROW(WriteContextMenuState(hiding, shell, false), ERegistryException);
+  EXPECT_TRUE(ReadContextMenuState(hiding)) << "a refused delete must not half-hide";
+  EXPECT_EQ(shell.AssociationNotifications, 0);
+}
+
+TEST(WriteRefusedText, NamesTheKeyInBothLanguages) {
+  EXPECT_EQ(WriteRefusedText("HKEY_CLASSES_ROOT\\X", false),
+            "Der Schl\xFCssel \"HKEY_CLASSES_ROOT\\X\" kann nicht geschrieben werden. "
+            "Daf\xFCr sind Administratorrechte n\xF6tig.");
+  EXPECT_EQ(WriteRefusedText("HKEY_CLASSES_ROOT\\X", true),
+            "The key \"HKEY_CLASSES_ROOT\\X\" cannot be written. Writing there needs "
+            "administrator rights.");
+}
+
+}  // namespace
+}  // namespace pelk

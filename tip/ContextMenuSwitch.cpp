@@ -1,0 +1,108 @@
+#include "tip/ContextMenuSwitch.h"
+
+#include <optional>
+
+#include "platform/ERegistryException.h"
+#include "platform/Shell.h"
+#include "platform/TRegistry.h"
+
+namespace pelk {
+
+namespace {
+
+const ContextMenuHandler kHandlers[] = {kCopyToHandler, kMoveToHandler};
+
+std::string FullPath(const ContextMenuHandler& handler) {
+  return std::string(RootKeyName(RootKey::ClassesRoot)) + "\\" + handler.keyPath;
+}
+
+bool IsPresent(RegistryStore& registry, const ContextMenuHandler& handler) {
+  TRegistry reg(registry);
+  reg.RootKey = RootKey::ClassesRoot;
+  bool present = false;
+  if (reg.OpenKeyReadOnly(handler.keyPath)) {
+    try {
+      present = reg.ReadString("") == handler.classId;
+    } catch (const ERegistryException&) {
+      present = false;  // a default value that is no string registers no handler either
+    }
+  }
+  reg.CloseKey();
+  return present;
+}
+
+// One handler key opened for writing, with its default value as it was before the change.
+struct OpenHandler {
+  explicit OpenHandler(RegistryStore& registry) : reg(registry) {
+    reg.RootKey = RootKey::ClassesRoot;
+  }
+  TRegistry reg;
+  std::optional<RegistryValue> before;
+};
+
+// Makes the key's default value what `show` asks for; false when the system refused.
+bool Apply(OpenHandler& handler, const ContextMenuHandler& row, bool show) {
+  if (show) {
+    try {
+      handler.reg.WriteString("", row.classId);
+    } catch (const ERegistryException&) {
+      return false;
+    }
+    return true;
+  }
+  handler.reg.DeleteValue("");
+  return !handler.reg.ValueExists("");  // nothing to delete is fine; a refused delete is not
+}
+
+void Restore(OpenHandler& handler) {
+  try {
+    if (handler.before) {
+      handler.reg.WriteValue("", *handler.before);
+    } else {
+      handler.reg.DeleteValue("");
+    }
+  } catch (const ERegistryException&) {
+    // Best effort: the caller reports the refusal that made the undo necessary.
+  }
+}
+
+}  // namespace
+
+std::string WriteRefusedText(const std::string& fullKeyPath, bool english) {
+  if (english) {
+    return "The key \"" + fullKeyPath +
+           "\" cannot be written. Writing there needs administrator rights.";
+  }
+  return "Der Schl\xFCssel \"" + fullKeyPath +
+         "\" kann nicht geschrieben werden. Daf\xFCr sind Administratorrechte n\xF6tig.";
+}
+
+bool ReadContextMenuState(RegistryStore& registry) {
+  const bool copyTo = IsPresent(registry, kCopyToHandler);
+  const bool moveTo = IsPresent(registry, kMoveToHandler);
+  return copyTo && moveTo;
+}
+
+void WriteContextMenuState(RegistryStore& registry, Shell& shell, bool show) {
+  OpenHandler handlers[] = {OpenHandler(registry), OpenHandler(registry)};
+  for (int i = 0; i < 2; ++i) {
+    if (!handlers[i].reg.OpenKey(kHandlers[i].keyPath, true)) {
+      const std::string path = FullPath(kHandlers[i]);
+      throw ERegistryException(WriteRefusedText(path, false), path);
+    }
+    handlers[i].before = handlers[i].reg.ReadValue("");
+  }
+  for (int i = 0; i < 2; ++i) {
+    if (!Apply(handlers[i], kHandlers[i], show)) {
+      for (int done = i; done >= 0; --done)
+        Restore(handlers[done]);
+      const std::string path = FullPath(kHandlers[i]);
+      throw ERegistryException(WriteRefusedText(path, false), path);
+    }
+  }
+  for (OpenHandler& handler : handlers)
+    handler.reg.CloseKey();
+  shell.NotifyAssociationsChanged();
+}
+
+}  // namespace pelk

@@ -1,0 +1,36 @@
+#pragma once
+#include <string>
+
+namespace pelk {
+
+class RegistryStore;
+class Shell;
+
+// The two shell context-menu handlers that put "Copy To" and "Move To" into the context menu of
+// every file and folder (below HKEY_CLASSES_ROOT), each shown while its key's default value holds
+// the handler's class id.
+struct ContextMenuHandler {
+  const char* keyPath;
+  const char* classId;
+};
+constexpr ContextMenuHandler kCopyToHandler{
+    "AllFileSystemObjects\\shellex\\ContextMenuHandlers\\Copy To",
+    "{C2FBB630-2971-11D1-A18C-00C04FD75D13}"};
+constexpr ContextMenuHandler kMoveToHandler{
+    "AllFileSystemObjects\\shellex\\ContextMenuHandlers\\Move To",
+    "{C2FBB631-2971-11D1-A18C-00C04FD75D13}"};
+
+// True when both handlers hold exactly their class id. Reads only; creates nothing.
+bool ReadContextMenuState(RegistryStore& registry);
+
+// Shows (writes both class ids) or hides (deletes both default values) the two entries, then
+// tells the shell. Both keys are opened for writing, created when missing, before either is
+// changed: when one of them cannot be opened nothing is changed and an ERegistryException names
+// the key. A value change refused half-way is undone, so the entries are never left half-written.
+void WriteContextMenuState(RegistryStore& registry, Shell& shell, bool show);
+
+// The message for a handler key that cannot be written: names the key and says that writing
+// there needs administrator rights. German unless `english`.
+std::string WriteRefusedText(const std::string& fullKeyPath, bool english);
+
+}  // namespace pelk

@@ -1,0 +1,20 @@
+#pragma once
+#include <cstdint>
+#include <vector>
+
+namespace pelk::imagegen {
+
+constexpr int kTileSize = 32;
+constexpr int kTilesPerRow = 4;
+constexpr int kTileCount = 12;
+
+// The command buttons' image strip: twelve 32x32 tiles, four to a row, as a 32-bit bitmap file.
+std::vector<std::uint8_t> ImageListBitmap();
+// The template page's icon: a laboratory flask, 32x32, 16 colours.
+std::vector<std::uint8_t> TemplateIcon();
+// The context-menu tip's icon: a menu with an entry going into a folder, 32x32, 24 bits.
+std::vector<std::uint8_t> TipIcon();
+// The image button's palette picture, 24x24, 16 colours.
+std::vector<std::uint8_t> HotSpeedButtonBitmap();
+
+}  // namespace pelk::imagegen

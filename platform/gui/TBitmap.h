@@ -23,6 +23,7 @@ class TBitmap {
   bool operator==(const TBitmap& other) const {
     return width_ == other.width_ && height_ == other.height_ && pixels_ == other.pixels_;
   }
+  bool operator!=(const TBitmap& other) const { return !(*this == other); }
 
   // Reads a BMP file (24 or 32 bits per pixel, BI_RGB, either row order). False, and the
   // bitmap unchanged, when the bytes are not such a file.

@@ -364,6 +364,7 @@ TComponent* FormReader::CreateChild(TComponent& container, const std::string& na
     Fail(name + " belongs on the page itself");
 
   TComponent* component = info->create(root_);
+  component->SetLoading(true);
   try {
     component->SetName(name);
     if (isControl) {

@@ -37,6 +37,7 @@ class Module {
   // What the last ModulCreate received.
   const PageParameters& Parameters() const { return parameters_; }
   bool HasPage() const { return page_ != nullptr; }
+  ModulePage* Page() { return page_.get(); }
 
  private:
   void ReportFailure(const char* text) noexcept;

@@ -114,9 +114,10 @@ TEST(PageButtons, F12SwitchesWindowsOnceAndBringsThePageToTheFront) {
     GetWindowRect(page, &rect);
     return rect;
   }();
-  HWND cover = CreateWindowExA(0, "STATIC", "Pelk412 cover", WS_POPUP | WS_BORDER, bounds.left,
-                               bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
-                               nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  HWND cover =
+      CreateWindowExA(0, "STATIC", "Pelk412 cover", WS_POPUP | WS_BORDER | SS_NOTIFY, bounds.left,
+                      bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr,
+                      nullptr, GetModuleHandleA(nullptr), nullptr);
   ShowWindow(cover, SW_SHOWNOACTIVATE);
   SetWindowPos(cover, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   ASSERT_TRUE(PumpUntil([&] { return !WindowIsAt(page, layout.Background()); }));

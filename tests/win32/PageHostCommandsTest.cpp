@@ -28,9 +28,9 @@ class CoverWindow {
  public:
   explicit CoverWindow(HWND page) {
     const RECT rect = WindowRect(page);
-    window_ = CreateWindowExA(0, "STATIC", "Pelk412 cover", WS_POPUP | WS_BORDER, rect.left,
-                              rect.top, rect.right - rect.left, rect.bottom - rect.top, nullptr,
-                              nullptr, GetModuleHandleA(nullptr), nullptr);
+    window_ = CreateWindowExA(0, "STATIC", "Pelk412 cover", WS_POPUP | WS_BORDER | SS_NOTIFY,
+                              rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                              nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   }
   ~CoverWindow() { DestroyWindow(window_); }
   CoverWindow(const CoverWindow&) = delete;

@@ -84,7 +84,7 @@ TEST(PageResolution, At120DotsPerInchTheBigNoticeComesFirstAndThePageShrinks) {
   const std::string bin = ExecutableFolder();
   Watch watch;
   ChildResult run =
-      RunChild("\"" + bin + "\\host.exe\" --run-ms 20000 --left 100 --top 50" + " --width " +
+      RunChild("\"" + bin + "\\host.exe\" --run-ms 0 --left 100 --top 50" + " --width " +
                    std::to_string(size.cx) + " --height " + std::to_string(size.cy) +
                    " --caption \"" + kCaption + "\" Pelk412.dll",
                bin, 40000, &WatchHost, &watch);

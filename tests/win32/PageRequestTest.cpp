@@ -165,5 +165,40 @@ TEST(PageRequest, LockedPageNeitherReadsNorWritesTheEntries) {
   EXPECT_EQ(session.ModulFree(), 1);
 }
 
+TEST(PageRequest, ASettingOfTheWrongTypeIsReportedOnceAndThePageWritesNothing) {
+  ContextMenuEntries entries;
+  ASSERT_TRUE(entries.Show());
+  RegistryValueGuard setting(HKEY_CURRENT_USER, kSettingsKey, "BSControl");
+  ASSERT_TRUE(WriteStringValue(HKEY_CURRENT_USER, kSettingsKey, "BSControl", "1"));
+  BroadcastReceiver receiver;
+  PageSession session;
+  ASSERT_TRUE(session.Loaded()) << session.LoadError();
+  PageArguments arguments;
+  arguments.caption = "Pelk412 bad setting";
+  {
+    MessageBoxAnswerer report(GetCurrentThreadId(), IDOK);
+    ASSERT_EQ(session.Create(arguments), 0);
+    report.Join();
+    EXPECT_TRUE(report.Answered()) << "the failed read is reported";
+    EXPECT_FALSE(report.Text().empty());
+  }
+  HWND page = session.Page();
+  ASSERT_NE(page, nullptr) << "the page is still created and shown";
+  HWND box = PageCheckBox(page, 0);
+  ASSERT_NE(box, nullptr);
+  EXPECT_FALSE(IsChecked(box));
+
+  // Neither the OK button nor the host's save may apply a state that was never read.
+  MessageBoxAnswerer noSecondReport(GetCurrentThreadId(), IDOK, 1000);
+  ASSERT_TRUE(ClickAt(page, PageLayout::Centre(PageLayout(page).Ok())));
+  session.ModulSaveChanges();
+  EXPECT_TRUE(entries.BothShown());
+  noSecondReport.Join();
+  EXPECT_FALSE(noSecondReport.Answered()) << "reported once only: " << noSecondReport.Text();
+  EXPECT_EQ(ValueType(HKEY_CURRENT_USER, kSettingsKey, "BSControl"), static_cast<DWORD>(REG_SZ))
+      << "the setting is only read";
+  EXPECT_EQ(session.ModulFree(), 1);
+}
+
 }  // namespace
 }  // namespace pelk

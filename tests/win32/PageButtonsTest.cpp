@@ -133,5 +133,37 @@ TEST(PageButtons, F12SwitchesWindowsOnceAndBringsThePageToTheFront) {
   DestroyWindow(cover);
 }
 
+COLORREF ScreenPixel(HWND window, POINT client) {
+  ClientToScreen(window, &client);
+  HDC screen = GetDC(nullptr);
+  const COLORREF colour = GetPixel(screen, client.x, client.y);
+  ReleaseDC(nullptr, screen);
+  return colour;
+}
+
+TEST(PageButtons, TheRealPointerLightsUpEachButtonAndLeavesItAsItWas) {
+  PageSession session;
+  ASSERT_TRUE(session.Loaded()) << session.LoadError();
+  PageArguments arguments;
+  arguments.caption = "Pelk412 hover";
+  ASSERT_EQ(session.Create(arguments), 0);
+  HWND page = session.Page();
+  ASSERT_NE(page, nullptr);
+  const PageLayout layout(page);
+  MovePointerAway();
+  for (const RECT& button : {layout.Ok(), layout.Undo(), layout.Info(), layout.Registry()}) {
+    SCOPED_TRACE(button.left);
+    // A spot of the tile's blue, off the symbol in its middle.
+    const POINT spot{button.left + 8, button.top + 8};
+    const COLORREF normal = ScreenPixel(page, spot);
+    ASSERT_TRUE(MovePointerTo(page, PageLayout::Centre(button)));
+    EXPECT_TRUE(PumpUntil([&] { return ScreenPixel(page, spot) != normal; }, 2000))
+        << "no hot image under the pointer";
+    MovePointerAway();
+    EXPECT_TRUE(PumpUntil([&] { return ScreenPixel(page, spot) == normal; }, 2000))
+        << "the normal image did not come back";
+  }
+}
+
 }  // namespace
 }  // namespace pelk

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/win32/RealInput.h"
+
 #include <vector>
 
 namespace pelk {
@@ -106,6 +108,8 @@ PageSession::PageSession() {
 
 PageSession::~PageSession() {
   Unload();
+  // The next test's windows must not find the pointer hovering over them.
+  MovePointerAway();
 }
 
 int PageSession::Create(const PageArguments& arguments) {

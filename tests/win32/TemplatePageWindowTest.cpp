@@ -2,6 +2,8 @@
 // keyboard, a real message box for an error, and pages that destroy themselves from a click.
 #include "platform/win32/WindowsApi.h"
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -330,6 +332,58 @@ TEST_F(TemplatePageWindow, APageDestroyedFromItsButtonOrItsWindowProcedureIsLeft
   // The classes go with their last window.
   WNDCLASSA info;
   EXPECT_FALSE(GetClassInfoA(GetModuleHandleA(nullptr), "PelkSpeedButton", &info));
+}
+
+struct FoundTip {
+  HWND hwnd = nullptr;
+};
+
+BOOL CALLBACK FindVisibleTip(HWND hwnd, LPARAM lParam) {
+  char name[64] = {};
+  GetClassNameA(hwnd, name, sizeof name);
+  if (std::string(name) == "tooltips_class32" && IsWindowVisible(hwnd)) {
+    reinterpret_cast<FoundTip*>(lParam)->hwnd = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+TEST_F(TemplatePageWindow, AButtonsHintShowsAsATooltipUnderThePointer) {
+  page->HotSpeedButtonOK->SetHint("Changes will be saved immediately");
+  page->HotSpeedButtonUndo->SetHint("Restore defaults");
+  page->HotSpeedButtonUndo->SetShowHint(false);
+  MoveMouse(x0 + 150, y0 + 250);
+  Pump(100);
+  MoveMouse(x0 + 34, y0 + 399);
+  FoundTip tip;
+  for (int i = 0; i < 40 && tip.hwnd == nullptr; ++i) {
+    Pump(50);
+    EnumThreadWindows(GetCurrentThreadId(), &FindVisibleTip, reinterpret_cast<LPARAM>(&tip));
+  }
+  if (tip.hwnd == nullptr) {
+    HWND any = FindWindowExA(nullptr, nullptr, "tooltips_class32", nullptr);
+    ADD_FAILURE() << "tooltip " << any << " tools "
+                  << (any ? SendMessageA(any, TTM_GETTOOLCOUNT, 0, 0) : -1) << " visible "
+                  << (any ? IsWindowVisible(any) : -1);
+  }
+  ASSERT_NE(tip.hwnd, nullptr);
+  char text[128] = {};
+  GetWindowTextA(tip.hwnd, text, sizeof text);
+  EXPECT_STREQ(text, "Changes will be saved immediately");
+
+  // A control whose hints are off shows none.
+  MoveMouse(x0 + 150, y0 + 250);
+  Pump(300);
+  MoveMouse(x0 + 74, y0 + 399);
+  tip.hwnd = nullptr;
+  for (int i = 0; i < 30; ++i) {
+    Pump(50);
+    EnumThreadWindows(GetCurrentThreadId(), &FindVisibleTip, reinterpret_cast<LPARAM>(&tip));
+    if (tip.hwnd != nullptr) {
+      GetWindowTextA(tip.hwnd, text, sizeof text);
+      EXPECT_STRNE(text, "Restore defaults");
+    }
+  }
 }
 
 }  // namespace

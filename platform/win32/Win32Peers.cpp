@@ -148,6 +148,7 @@ class Win32Peer : public FormPeer {
       form->RemoveTool(hwnd);
     }
     RemovePropA(hwnd, kPeerProperty);
+    tooltip_.reset();  // before the window that owns it
     if (oldProc_ != nullptr) {
       SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc_));
     }

@@ -386,5 +386,67 @@ TEST_F(TemplatePageWindow, AButtonsHintShowsAsATooltipUnderThePointer) {
   }
 }
 
+// From a helper thread: waits for the pop-up menu of the given thread, reads the menu, then
+// picks the first entry with the keyboard as a user would.
+struct MenuPicker {
+  DWORD thread = 0;
+  bool seen = false;
+  std::string entry;
+
+  static BOOL CALLBACK FindMenu(HWND hwnd, LPARAM lParam) {
+    char name[16] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    if (std::string(name) == "#32768" && IsWindowVisible(hwnd)) {
+      *reinterpret_cast<HWND*>(lParam) = hwnd;
+      return FALSE;
+    }
+    return TRUE;
+  }
+
+  static DWORD WINAPI Run(void* self) {
+    auto* picker = static_cast<MenuPicker*>(self);
+    for (int i = 0; i < 200; ++i) {
+      HWND menu = nullptr;
+      EnumWindows(&FindMenu, reinterpret_cast<LPARAM>(&menu));
+      if (menu != nullptr) {
+        picker->seen = true;
+        HMENU handle = reinterpret_cast<HMENU>(SendMessageA(menu, 0x01E1, 0, 0));  // MN_GETHMENU
+        char text[64] = {};
+        GetMenuStringA(handle, 0, text, sizeof text, MF_BYPOSITION);
+        picker->entry = text;
+        PressKey(VK_DOWN);
+        Sleep(50);
+        PressKey(VK_RETURN);
+        return 0;
+      }
+      Sleep(20);
+    }
+    return 0;
+  }
+};
+
+TEST_F(TemplatePageWindow, ARightClickOnAChildOpensThePagesMenuAndItsEntryRuns) {
+  MenuPicker picker;
+  picker.thread = GetCurrentThreadId();
+  HANDLE helper = CreateThread(nullptr, 0, &MenuPicker::Run, &picker, 0, nullptr);
+  ASSERT_NE(helper, nullptr);
+  MoveMouse(x0 + 100, y0 + 80);  // over the help memo
+  Pump(50);
+  INPUT inputs[2]{};
+  inputs[0].type = INPUT_MOUSE;
+  inputs[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+  inputs[1].type = INPUT_MOUSE;
+  inputs[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+  SendInput(2, inputs, sizeof(INPUT));
+  for (int i = 0; i < 60 && page->switches == 0; ++i)
+    Pump(50);
+  WaitForSingleObject(helper, 5000);
+  CloseHandle(helper);
+  EXPECT_TRUE(picker.seen);
+  EXPECT_EQ(picker.entry, "Fenster wechseln\tF12");
+  EXPECT_EQ(page->switches, 1);
+  EXPECT_EQ(page->PopupMenu1->PopupCount(), 1);
+}
+
 }  // namespace
 }  // namespace pelk

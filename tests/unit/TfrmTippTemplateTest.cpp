@@ -346,7 +346,7 @@ TEST_F(TemplatePage, MenuShortCutRightClickShowAndErrorsInHandlers) {
 
   // An error in a click handler is reported and the page keeps going.
   page->HotSpeedButtonInfo->UserClick();
-  EXPECT_EQ(services.dialogs.messages, std::vector<std::string>{"Range check"});
+  EXPECT_EQ(services.dialogs.Texts(), std::vector<std::string>{"Range check"});
   EXPECT_TRUE(page->UserKeyDown(kVkF12));
 }
 
@@ -357,14 +357,15 @@ TEST_F(TemplatePage, AHandlerMayDestroyThePageFromAClickAMessageOrABroadcast) {
   page->onSwitch = [&] { page.reset(); };
   EXPECT_TRUE(page->UserKeyDown(kVkF12));
   EXPECT_EQ(page, nullptr);
-  EXPECT_TRUE(services.desktop.windows.empty());
+  EXPECT_EQ(services.desktop.TopLevelCount(), 0u);
 
   // From a window message that reaches the page in a broadcast, next to another window.
   struct TClosingPage : TfrmTippTemplate {
     using TfrmTippTemplate::TfrmTippTemplate;
+    std::uint32_t morvex = 0;
     void WndProc(TMessage& message) override {
       TfrmTippTemplate::WndProc(message);
-      if (message.Msg == 0xC123 && message.WParam == 0) {
+      if (message.Msg == morvex && message.WParam == 0) {
         Close();
         RequestDestroy();
       }
@@ -372,10 +373,11 @@ TEST_F(TemplatePage, AHandlerMayDestroyThePageFromAClickAMessageOrABroadcast) {
   };
   std::unique_ptr<TClosingPage> closing = CreateForm<TClosingPage>(services.Context(), state);
   auto other = CreateForm<TfrmTippTemplate>(services.Context(), state);
+  closing->morvex = services.desktop.RegisterMessage("Morvex");
   closing->SetDestroyRequest([&] { closing.reset(); });
-  services.desktop.Broadcast(0xC123, 0, 0);
+  services.desktop.Broadcast(closing->morvex, 0, 0);
   EXPECT_EQ(closing, nullptr);
-  EXPECT_EQ(services.desktop.windows.size(), 1u);
+  EXPECT_EQ(services.desktop.TopLevelCount(), 1u);
 
   // From a click on one of its own buttons.
   struct TSelfDestroying : TfrmTippTemplate {
@@ -390,7 +392,7 @@ TEST_F(TemplatePage, AHandlerMayDestroyThePageFromAClickAMessageOrABroadcast) {
   button->UserClick();
   EXPECT_TRUE(token.expired());
   EXPECT_EQ(clicked, nullptr);
-  EXPECT_TRUE(services.dialogs.messages.empty());
+  EXPECT_TRUE(services.dialogs.Texts().empty());
 }
 
 TEST_F(TemplatePage, ButtonsShowTheirNormalImagesOnceTheListHoldsThem) {

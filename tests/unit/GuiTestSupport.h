@@ -1,20 +1,18 @@
 #pragma once
-// Services and generated picture tiles for the GUI library's tests.
+// The services and generated picture tiles for the GUI library's tests.
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "platform/gui/GuiContext.h"
 #include "platform/gui/TBitmap.h"
-#include "platform/headless/HeadlessDesktop.h"
-#include "platform/headless/ScriptedDialogs.h"
+#include "platform/headless/HeadlessSystem.h"
 
 namespace pelk::test {
 
-// The headless desktop and message boxes, as the module's own tests use them.
-struct GuiServices {
-  ScriptedDialogs dialogs;
-  HeadlessDesktop desktop;
+// The headless services, seen as a plain form needs them or as a page does.
+struct GuiServices : HeadlessSystem {
   GuiContext Context() { return GuiContext{dialogs, desktop}; }
 };
 

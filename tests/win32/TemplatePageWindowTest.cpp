@@ -12,8 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/Win32Dialogs.h"
-#include "platform/win32/Win32WindowMessages.h"
+#include "platform/win32/Win32System.h"
 #include "template/TfrmTippTemplate.h"
 #include "tests/win32/MessageBoxAnswerer.h"
 
@@ -180,7 +179,10 @@ class TWatchedPage : public TfrmTippTemplate {
 class TemplatePageWindow : public ::testing::Test {
  protected:
   void SetUp() override {
-    page = CreateForm<TWatchedPage>(GuiContext{dialogs, messages}, state);
+    // A supported Windows version, so the creation handler leaves every button enabled.
+    state.OsType = 10;
+    state.ValidOsMask = 0x200;
+    page = CreateForm<TWatchedPage>(system.Services(), state);
     page->Show();
     Pump(150);
     hwnd = reinterpret_cast<HWND>(page->Handle());
@@ -192,8 +194,7 @@ class TemplatePageWindow : public ::testing::Test {
   }
   std::uint32_t ClientPixel(int x, int y) { return ScreenPixel(x0 + x, y0 + y); }
 
-  Win32Dialogs dialogs;
-  Win32WindowMessages messages;
+  Win32System system;
   ModuleState state;
   std::unique_ptr<TWatchedPage> page;
   HWND hwnd = nullptr;
@@ -321,7 +322,7 @@ TEST_F(TemplatePageWindow, APageDestroyedFromItsButtonOrItsWindowProcedureIsLeft
   EXPECT_EQ(page, nullptr);
   EXPECT_FALSE(IsWindow(hwnd));
 
-  page = CreateForm<TWatchedPage>(GuiContext{dialogs, messages}, state);
+  page = CreateForm<TWatchedPage>(system.Services(), state);
   page->SetDestroyRequest([this] { page.reset(); });
   page->Show();
   Pump(50);

@@ -4,16 +4,14 @@
 #include <cstdint>
 #include <string_view>
 
-#include "platform/headless/HeadlessDesktop.h"
-#include "platform/headless/ScriptedDialogs.h"
+#include "platform/headless/HeadlessSystem.h"
 #include "template/TfrmTippTemplate.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace pelk;
-  ScriptedDialogs dialogs;
-  HeadlessDesktop desktop;
+  HeadlessSystem system;
   ModuleState state;
-  auto page = CreateForm<TfrmTippTemplate>(GuiContext{dialogs, desktop}, state);
+  auto page = CreateForm<TfrmTippTemplate>(system.Services(), state);
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   try {
     page->ReadFormText(text, "FUZZ");

@@ -10,9 +10,11 @@ cycle_program=${1:-build/bench-native/bin/pelk_cycle}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# Collects only inside RunModuleCycle (and what it calls), over N cycles.
+# Collects only inside RunModuleCycle (and what it calls), over N cycles. Symbols are bound at
+# start-up, so the dynamic loader's lazy binding does not land in whichever cycle first calls a
+# library function.
 instructions() {
-  valgrind --tool=callgrind --collect-atstart=no \
+  LD_BIND_NOW=1 valgrind --tool=callgrind --collect-atstart=no \
     --toggle-collect='pelk::bench::RunModuleCycle(*' \
     --callgrind-out-file="$work/callgrind.out.$1" --log-file="$work/log.$1" \
     "$cycle_program" "$1" >"$work/cycles.$1"

@@ -1,0 +1,485 @@
+#include "platform/gui/FormReader.h"
+
+#include <cctype>
+#include <cstdint>
+#include <limits>
+
+#include "platform/gui/TComponent.h"
+#include "platform/gui/TControl.h"
+#include "platform/gui/TMenu.h"
+#include "platform/gui/TWinControl.h"
+
+namespace pelk {
+
+// ---- ClassInfo lookups and value conversion --------------------------------------------------
+
+bool SameText(std::string_view a, std::string_view b) {
+  if (a.size() != b.size())
+    return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(a[i])) !=
+        std::tolower(static_cast<unsigned char>(b[i]))) {
+      return false;
+    }
+  }
+  return true;
+}
+
+bool ClassInfo::InheritsFrom(const ClassInfo& other) const {
+  for (const ClassInfo* info = this; info != nullptr; info = info->parent) {
+    if (info == &other)
+      return true;
+  }
+  return false;
+}
+
+bool ClassInfo::InheritsFrom(std::string_view className) const {
+  for (const ClassInfo* info = this; info != nullptr; info = info->parent) {
+    if (SameText(info->name, className))
+      return true;
+  }
+  return false;
+}
+
+const PropertyInfo* ClassInfo::FindProperty(std::string_view propertyName) const {
+  for (const ClassInfo* info = this; info != nullptr; info = info->parent) {
+    for (const PropertyInfo& property : info->properties) {
+      if (SameText(property.name, propertyName))
+        return &property;
+    }
+  }
+  return nullptr;
+}
+
+const MethodInfo* ClassInfo::FindMethod(std::string_view methodName) const {
+  for (const ClassInfo* info = this; info != nullptr; info = info->parent) {
+    for (const MethodInfo& method : info->methods) {
+      if (SameText(method.name, methodName))
+        return &method;
+    }
+  }
+  return nullptr;
+}
+
+const ClassInfo* ClassInfo::FindUsedClass(std::string_view className) const {
+  for (const ClassInfo* info = this; info != nullptr; info = info->parent) {
+    for (const ClassInfo* used : info->uses) {
+      if (SameText(used->name, className))
+        return used;
+    }
+  }
+  return nullptr;
+}
+
+bool LookupName(const NameTable& table, std::string_view name, int& value) {
+  for (std::size_t i = 0; i < table.count; ++i) {
+    if (SameText(table.items[i].name, name)) {
+      value = table.items[i].value;
+      return true;
+    }
+  }
+  return false;
+}
+
+namespace {
+[[noreturn]] void WrongValue(const PropertyInfo& property, const char* expected) {
+  throw FormError(std::string(property.name) + " expects " + expected);
+}
+}  // namespace
+
+int FormValueToInt(const FormValue& value, const PropertyInfo& property) {
+  if (value.kind == FormValue::Kind::Integer) {
+    if (value.integer < std::numeric_limits<std::int32_t>::min() ||
+        value.integer > std::numeric_limits<std::int32_t>::max()) {
+      WrongValue(property, "a 32-bit integer");
+    }
+    return static_cast<int>(value.integer);
+  }
+  int named = 0;
+  if (value.kind == FormValue::Kind::Identifier && LookupName(property.names, value.text, named)) {
+    return named;
+  }
+  WrongValue(property, property.names.count > 0 ? "one of its names" : "an integer");
+}
+
+unsigned FormValueToSet(const FormValue& value, const PropertyInfo& property) {
+  if (value.kind != FormValue::Kind::Set)
+    WrongValue(property, "a set [...]");
+  unsigned bits = 0;
+  for (const std::string& item : value.items) {
+    int bit = 0;
+    if (!LookupName(property.names, item, bit))
+      WrongValue(property, "known set members");
+    bits |= static_cast<unsigned>(bit);
+  }
+  return bits;
+}
+
+bool FormValueToBool(const FormValue& value, const PropertyInfo& property) {
+  if (value.kind == FormValue::Kind::Identifier) {
+    if (SameText(value.text, "True"))
+      return true;
+    if (SameText(value.text, "False"))
+      return false;
+  }
+  WrongValue(property, "True or False");
+}
+
+std::string FormValueToString(const FormValue& value, const PropertyInfo& property) {
+  if (value.kind != FormValue::Kind::String)
+    WrongValue(property, "a string");
+  return value.text;
+}
+
+std::vector<std::string> FormValueToList(const FormValue& value, const PropertyInfo& property) {
+  if (value.kind != FormValue::Kind::List)
+    WrongValue(property, "a list (...)");
+  return value.items;
+}
+
+void DeferReference(FormReader& reader, TComponent& target, const FormValue& value,
+                    const PropertyInfo& property, void (*assign)(TComponent&, TComponent*)) {
+  if (value.kind != FormValue::Kind::Identifier)
+    WrongValue(property, "a component name");
+  reader.DeferReference(target, value.text, assign);
+}
+
+TNotifyEvent BindEvent(FormReader& reader, const FormValue& value, const PropertyInfo& property) {
+  if (value.kind != FormValue::Kind::Identifier)
+    WrongValue(property, "a handler name");
+  return reader.BindEvent(value.text);
+}
+
+// ---- the reader -----------------------------------------------------------------------------
+
+FormReader::FormReader(TComponent& root, std::string_view text, std::string_view resourceName)
+    : root_(root), text_(text), resourceName_(resourceName) {}
+
+void FormReader::Fail(const std::string& message) const {
+  const int line = position_ < tokens_.size() ? tokens_[position_].line : line_;
+  throw FormError(resourceName_ + "(" + std::to_string(line) + "): " + message);
+}
+
+void FormReader::Tokenize() {
+  std::size_t i = 0;
+  const std::size_t n = text_.size();
+  auto at = [&](std::size_t k) -> unsigned char {
+    return k < n ? static_cast<unsigned char>(text_[k]) : 0;
+  };
+  while (true) {
+    while (i < n && (at(i) == ' ' || at(i) == '\t' || at(i) == '\r' || at(i) == '\n')) {
+      if (at(i) == '\n')
+        ++line_;
+      ++i;
+    }
+    if (i < n && at(i) == '/' && at(i + 1) == '/') {
+      while (i < n && at(i) != '\n')
+        ++i;
+      continue;
+    }
+    Token token;
+    token.line = line_;
+    if (i >= n) {
+      tokens_.push_back(token);
+      return;
+    }
+    const unsigned char c = at(i);
+    if (std::isalpha(c) || c == '_') {
+      const std::size_t start = i;
+      while (i < n && (std::isalnum(at(i)) || at(i) == '_' || at(i) == '.'))
+        ++i;
+      token.kind = Token::Kind::Identifier;
+      token.text = std::string(text_.substr(start, i - start));
+    } else if (std::isdigit(c) || c == '$' ||
+               (c == '-' && (std::isdigit(at(i + 1)) || at(i + 1) == '$'))) {
+      const bool negative = c == '-';
+      if (negative)
+        ++i;
+      const bool hex = at(i) == '$';
+      if (hex)
+        ++i;
+      const int base = hex ? 16 : 10;
+      std::int64_t value = 0;
+      const std::size_t start = i;
+      while (i < n && (hex ? std::isxdigit(at(i)) : std::isdigit(at(i)))) {
+        const int digit = std::isdigit(at(i)) ? at(i) - '0' : std::tolower(at(i)) - 'a' + 10;
+        if (value > (INT64_C(1) << 40)) {
+          line_ = token.line;
+          position_ = tokens_.size();
+          throw FormError(resourceName_ + "(" + std::to_string(line_) + "): number too large");
+        }
+        value = value * base + digit;
+        ++i;
+      }
+      if (i == start) {
+        throw FormError(resourceName_ + "(" + std::to_string(line_) + "): bad number");
+      }
+      token.kind = Token::Kind::Integer;
+      token.integer = negative ? -value : value;
+    } else if (c == '\'' || c == '#') {
+      token.kind = Token::Kind::String;
+      while (i < n && (at(i) == '\'' || at(i) == '#')) {
+        if (at(i) == '\'') {
+          ++i;
+          while (true) {
+            if (i >= n || at(i) == '\n') {
+              throw FormError(resourceName_ + "(" + std::to_string(line_) +
+                              "): unterminated string");
+            }
+            if (at(i) == '\'') {
+              if (at(i + 1) == '\'') {
+                token.text += '\'';
+                i += 2;
+                continue;
+              }
+              ++i;
+              break;
+            }
+            token.text += static_cast<char>(at(i));
+            ++i;
+          }
+        } else {
+          ++i;
+          int code = 0;
+          const std::size_t start = i;
+          while (i < n && std::isdigit(at(i)) && i - start < 4)
+            code = code * 10 + (at(i++) - '0');
+          if (i == start || code > 255) {
+            throw FormError(resourceName_ + "(" + std::to_string(line_) + "): bad character code");
+          }
+          token.text += static_cast<char>(code);
+        }
+      }
+    } else if (c == ':' || c == '=' || c == '[' || c == ']' || c == ',' || c == '(' || c == ')') {
+      token.kind = Token::Kind::Symbol;
+      token.text = std::string(1, static_cast<char>(c));
+      ++i;
+    } else {
+      throw FormError(resourceName_ + "(" + std::to_string(line_) + "): unexpected character");
+    }
+    tokens_.push_back(std::move(token));
+  }
+}
+
+const FormReader::Token& FormReader::Next() {
+  const Token& token = tokens_[position_];
+  if (position_ + 1 < tokens_.size())
+    ++position_;
+  return token;
+}
+
+bool FormReader::IsSymbol(char symbol) const {
+  return Peek().kind == Token::Kind::Symbol && Peek().text[0] == symbol;
+}
+
+void FormReader::Expect(char symbol) {
+  if (!IsSymbol(symbol))
+    Fail(std::string("expected '") + symbol + "'");
+  Next();
+}
+
+std::string FormReader::ExpectIdentifier(const char* what) {
+  if (Peek().kind != Token::Kind::Identifier)
+    Fail(std::string("expected ") + what);
+  return Next().text;
+}
+
+void FormReader::Read() {
+  Tokenize();
+  ReadObject(nullptr, 0);
+  if (Peek().kind != Token::Kind::End)
+    Fail("text after the final end");
+  ResolveReferences();
+}
+
+void FormReader::ReadObject(TComponent* container, int depth) {
+  if (depth > kMaxDepth)
+    Fail("objects nested too deeply");
+  const std::string keyword = ExpectIdentifier("object or inherited");
+  const bool inherited = SameText(keyword, "inherited");
+  if (!inherited && !SameText(keyword, "object"))
+    Fail("expected object or inherited");
+  const std::string name = ExpectIdentifier("a component name");
+  Expect(':');
+  const std::string className = ExpectIdentifier("a class name");
+
+  TComponent* component = nullptr;
+  if (container == nullptr) {
+    if (!root_.Class().InheritsFrom(className)) {
+      Fail("the page is no " + className);
+    }
+    component = &root_;
+    if (root_.Owner() != nullptr && root_.Owner()->FindComponent(name) != nullptr) {
+      Fail("duplicate name " + name);
+    }
+    root_.SetName(name);
+  } else if (inherited) {
+    component = root_.FindComponent(name);
+    if (component == nullptr)
+      Fail("no inherited component " + name);
+    if (!component->Class().InheritsFrom(className))
+      Fail(name + " is no " + className);
+  } else {
+    component = CreateChild(*container, name, className);
+  }
+  component->SetLoading(true);
+
+  while (true) {
+    if (Peek().kind == Token::Kind::End)
+      Fail("missing end");
+    if (Peek().kind != Token::Kind::Identifier)
+      Fail("expected a property, object or end");
+    const std::string& word = Peek().text;
+    if (SameText(word, "end")) {
+      Next();
+      return;
+    }
+    if (SameText(word, "object") || SameText(word, "inherited")) {
+      ReadObject(component, depth + 1);
+    } else {
+      ReadProperty(*component);
+    }
+  }
+}
+
+TComponent* FormReader::CreateChild(TComponent& container, const std::string& name,
+                                    const std::string& className) {
+  const ClassInfo* info = root_.Class().FindUsedClass(className);
+  if (info == nullptr || info->create == nullptr)
+    Fail("unknown class " + className);
+  if (root_.FindComponent(name) != nullptr || SameText(name, root_.Name())) {
+    Fail("duplicate name " + name);
+  }
+  // Check the place before creating, so a refused component never exists.
+  const bool isControl = info->InheritsFrom(TControl::StaticClass());
+  const bool isItem = info->InheritsFrom(TMenuItem::StaticClass());
+  auto* windowed = dynamic_cast<TWinControl*>(&container);
+  auto* menu = dynamic_cast<TPopupMenu*>(&container);
+  auto* item = dynamic_cast<TMenuItem*>(&container);
+  if (isControl && windowed == nullptr)
+    Fail(name + " needs a windowed control around it");
+  if (isItem && menu == nullptr && item == nullptr)
+    Fail(name + " needs a menu around it");
+  if (!isControl && !isItem && &container != &root_)
+    Fail(name + " belongs on the page itself");
+
+  TComponent* component = info->create(root_);
+  component->SetLoading(true);
+  try {
+    component->SetName(name);
+    if (isControl) {
+      static_cast<TControl*>(component)->SetParent(windowed);
+    } else if (isItem) {
+      (menu != nullptr ? menu->Items() : *item).Add(static_cast<TMenuItem*>(component));
+    }
+  } catch (const std::exception& error) {
+    component->Free();
+    Fail(error.what());
+  }
+  return component;
+}
+
+void FormReader::ReadProperty(TComponent& component) {
+  const std::string name = Next().text;
+  const PropertyInfo* property = component.Class().FindProperty(name);
+  if (property == nullptr)
+    Fail(std::string(component.Class().name) + " has no property " + name);
+  Expect('=');
+  const int line = Peek().line;
+  const FormValue value = ReadValue();
+  try {
+    property->apply(component, value, *this, *property);
+  } catch (const std::exception& error) {
+    throw FormError(resourceName_ + "(" + std::to_string(line) + "): " + error.what());
+  }
+}
+
+FormValue FormReader::ReadValue() {
+  FormValue value;
+  const Token& token = Peek();
+  switch (token.kind) {
+    case Token::Kind::Integer:
+      value.kind = FormValue::Kind::Integer;
+      value.integer = Next().integer;
+      return value;
+    case Token::Kind::String:
+      value.kind = FormValue::Kind::String;
+      value.text = Next().text;
+      return value;
+    case Token::Kind::Identifier:
+      if (SameText(token.text, "end") || SameText(token.text, "object") ||
+          SameText(token.text, "inherited")) {
+        Fail("missing value");
+      }
+      value.kind = FormValue::Kind::Identifier;
+      value.text = Next().text;
+      return value;
+    default:
+      break;
+  }
+  if (IsSymbol('[')) {
+    Next();
+    value.kind = FormValue::Kind::Set;
+    if (IsSymbol(']')) {
+      Next();
+      return value;
+    }
+    while (true) {
+      value.items.push_back(ExpectIdentifier("a set member"));
+      if (IsSymbol(']')) {
+        Next();
+        return value;
+      }
+      Expect(',');
+    }
+  }
+  if (IsSymbol('(')) {
+    Next();
+    value.kind = FormValue::Kind::List;
+    while (!IsSymbol(')')) {
+      if (Peek().kind != Token::Kind::String)
+        Fail("expected a string in the list");
+      value.items.push_back(Next().text);
+    }
+    Next();
+    return value;
+  }
+  Fail("missing value");
+}
+
+void FormReader::DeferReference(TComponent& target, const std::string& name,
+                                void (*assign)(TComponent&, TComponent*)) {
+  deferred_.push_back(Deferred{&target, name, assign, tokens_[position_ ? position_ - 1 : 0].line});
+}
+
+TNotifyEvent FormReader::BindEvent(const std::string& methodName) {
+  if (SameText(methodName, "nil"))
+    return {};
+  const MethodInfo* method = root_.Class().FindMethod(methodName);
+  if (method == nullptr)
+    Fail(std::string(root_.Class().name) + " has no handler " + methodName);
+  TComponent* root = &root_;
+  auto* call = method->call;
+  return [root, call](TComponent* sender) { call(*root, sender); };
+}
+
+void FormReader::ResolveReferences() {
+  for (const Deferred& reference : deferred_) {
+    TComponent* component = nullptr;
+    if (!SameText(reference.name, "nil")) {
+      component =
+          SameText(reference.name, root_.Name()) ? &root_ : root_.FindComponent(reference.name);
+      if (component == nullptr) {
+        throw FormError(resourceName_ + "(" + std::to_string(reference.line) + "): no component " +
+                        reference.name);
+      }
+    }
+    try {
+      reference.assign(*reference.target, component);
+    } catch (const std::exception& error) {
+      throw FormError(resourceName_ + "(" + std::to_string(reference.line) + "): " + error.what());
+    }
+  }
+}
+
+}  // namespace pelk

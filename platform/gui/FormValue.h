@@ -1,0 +1,25 @@
+#pragma once
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace pelk {
+
+// A malformed form resource: bad syntax, an unknown class, property, component or handler, or
+// a value of the wrong kind. The text names the resource and the line.
+class FormError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// One property value as a form resource writes it.
+struct FormValue {
+  enum class Kind { Integer, String, Identifier, Set, List };
+  Kind kind = Kind::Integer;
+  std::int64_t integer = 0;
+  std::string text;                // String: the bytes; Identifier: the name
+  std::vector<std::string> items;  // Set: identifiers; List: strings
+};
+
+}  // namespace pelk

@@ -1,0 +1,49 @@
+#pragma once
+#include <memory>
+
+#include "platform/WindowHandle.h"
+#include "platform/gui/GuiTypes.h"
+
+namespace pelk {
+
+class TControl;
+class TForm;
+class TPopupMenu;
+
+// The native side of a control: mirrors the control's state and feeds real input back to it.
+// The native build has none; each backend implements the factories below.
+class ControlPeer {
+ public:
+  virtual ~ControlPeer() = default;
+  virtual void BoundsChanged() = 0;
+  virtual void VisibleChanged() = 0;
+  virtual void EnabledChanged() = 0;
+  virtual void TextChanged() = 0;        // caption, lines, check state
+  virtual void AppearanceChanged() = 0;  // font, colour, glyph, border: repaint
+  virtual void ZOrderChanged() {}
+  virtual void Update() {}  // paint what is invalid now
+  virtual WindowHandle Handle() const = 0;
+};
+
+class FormPeer : public ControlPeer {
+ public:
+  virtual void BringToFront() = 0;
+  virtual void StyleChanged() = 0;  // border, icons, icon resource
+  // The default processing of a message the library did not handle (DefWindowProc).
+  virtual void DefaultProcessing(TMessage& message) = 0;
+};
+
+// Size of the frame around a form's client area: client width + FrameX = window width.
+struct FrameSize {
+  int X = 0;
+  int Y = 0;
+};
+
+std::unique_ptr<ControlPeer> CreateControlPeer(TControl& control);
+std::unique_ptr<FormPeer> CreateFormPeer(TForm& form);
+FrameSize FormFrameSize(const TForm& form);
+// Shows the menu at screen position (x, y) and runs the chosen item; returns at once where
+// there is no screen.
+void ShowPopupMenu(TPopupMenu& menu, int x, int y);
+
+}  // namespace pelk

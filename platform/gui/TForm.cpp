@@ -1,0 +1,253 @@
+#include "platform/gui/TForm.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/Resources.h"
+#include "platform/gui/FormReader.h"
+#include "platform/gui/GuardedCall.h"
+#include "platform/gui/PropertyNames.h"
+#include "platform/gui/TCheckBox.h"
+#include "platform/gui/TImageList.h"
+#include "platform/gui/TMemo.h"
+#include "platform/gui/TMenu.h"
+#include "platform/gui/TPanel.h"
+#include "platform/gui/TSpeedButton.h"
+#include "platform/gui/TStaticText.h"
+
+namespace pelk {
+
+const ClassInfo& TForm::StaticClass() {
+  static const ClassInfo info{
+      "TForm",
+      &TWinControl::StaticClass(),
+      nullptr,
+      {Property<&TForm::SetBorderIcons>("BorderIcons", BorderIconNames()),
+       Property<&TForm::SetBorderStyle>("BorderStyle", BorderStyleNames()),
+       Property<&TForm::SetClientHeight>("ClientHeight"),
+       Property<&TForm::SetClientWidth>("ClientWidth"), Property<&TForm::SetIcon>("Icon"),
+       Property<&TForm::SetOldCreateOrder>("OldCreateOrder"),
+       Property<&TForm::SetPixelsPerInch>("PixelsPerInch"),
+       Property<&TForm::SetTextHeight>("TextHeight"), Property<&TForm::SetOnCreate>("OnCreate"),
+       Property<&TForm::SetOnShow>("OnShow")},
+      {},
+      {},
+      {&TPanel::StaticClass(), &TMemo::StaticClass(), &TStaticText::StaticClass(),
+       &TCheckBox::StaticClass(), &TSpeedButton::StaticClass(), &TImageList::StaticClass(),
+       &TPopupMenu::StaticClass(), &TMenuItem::StaticClass()}};
+  return info;
+}
+
+TForm::TForm(GuiContext context, TComponent* owner) : TWinControl(owner), context_(context) {
+  TControl::SetVisible(false);
+  CreateHandle();
+  context_.messages.AddTopLevel(*this);
+}
+
+TForm::~TForm() {
+  context_.messages.RemoveTopLevel(*this);
+  DestroyComponents();
+  DestroyHandle();
+}
+
+void TForm::CreateOwnHandle() {
+  if (peer_)
+    return;
+  auto peer = CreateFormPeer(*this);
+  formPeer_ = peer.get();
+  peer_ = std::move(peer);
+}
+
+void TForm::DestroyHandle() {
+  TWinControl::DestroyHandle();
+  formPeer_ = nullptr;
+}
+
+FrameSize TForm::Frame() const {
+  return FormFrameSize(*this);
+}
+
+int TForm::ClientWidth() const {
+  return std::max(0, Width() - Frame().X);
+}
+int TForm::ClientHeight() const {
+  return std::max(0, Height() - Frame().Y);
+}
+
+void TForm::SetClientWidth(int width) {
+  SetBounds(Left(), Top(), std::clamp(width, 0, kMaxCoordinate) + Frame().X, Height());
+}
+
+void TForm::SetClientHeight(int height) {
+  SetBounds(Left(), Top(), Width(), std::clamp(height, 0, kMaxCoordinate) + Frame().Y);
+}
+
+void TForm::SetBorderStyle(TFormBorderStyle style) {
+  if (static_cast<int>(style) < 0 || style > TFormBorderStyle::bsSizeToolWin) {
+    style = TFormBorderStyle::bsSizeable;
+  }
+  // The client area keeps its size when the frame changes.
+  const int clientWidth = ClientWidth();
+  const int clientHeight = ClientHeight();
+  borderStyle_ = style;
+  if (formPeer_)
+    formPeer_->StyleChanged();
+  SetBounds(Left(), Top(), clientWidth + Frame().X, clientHeight + Frame().Y);
+}
+
+void TForm::SetBorderIcons(TBorderIcons icons) {
+  borderIcons_ = icons & (biSystemMenu | biMinimize | biMaximize | biHelp);
+  if (formPeer_)
+    formPeer_->StyleChanged();
+}
+
+void TForm::SetIcon(const std::string& resourceName) {
+  icon_ = resourceName;
+  if (formPeer_)
+    formPeer_->StyleChanged();
+}
+
+void TForm::SetVisible(bool visible) {
+  if (visible && !Visible())
+    DoShow();
+  TWinControl::SetVisible(visible);
+}
+
+void TForm::Show() {
+  SetVisible(true);
+  BringToFront();
+}
+
+void TForm::Close() {
+  Hide();
+}
+
+void TForm::BringToFront() {
+  if (formPeer_)
+    formPeer_->BringToFront();
+}
+
+void TForm::ScaleBy(int multiplier, int divisor) {
+  if (multiplier <= 0 || divisor <= 0)
+    return;
+  DisableAlign();
+  SetBounds(Left(), Top(), MulDiv(ClientWidth(), multiplier, divisor) + Frame().X,
+            MulDiv(ClientHeight(), multiplier, divisor) + Frame().Y);
+  SetFontHeight(MulDiv(Font().Height, multiplier, divisor));
+  for (int i = 0; i < ControlCount(); ++i)
+    Controls(i)->ChangeScale(multiplier, divisor);
+  EnableAlign();
+}
+
+void TForm::Refresh() {
+  TControl::Refresh();
+  for (int i = 0; i < ControlCount(); ++i)
+    Controls(i)->Refresh();
+}
+
+void TForm::WndProc(TMessage& message) {
+  TWinControl::WndProc(message);
+}
+
+void TForm::DefaultHandler(TMessage& message) {
+  if (formPeer_ != nullptr) {
+    formPeer_->DefaultProcessing(message);
+  } else {
+    message.Result = 0;
+  }
+}
+
+std::intptr_t TForm::ReceiveMessage(std::uint32_t message, std::uintptr_t wParam,
+                                    std::intptr_t lParam) {
+  return Perform(message, wParam, lParam);
+}
+
+bool TForm::UserKeyDown(int key, TShortCut modifiers) {
+  const TShortCut shortCut = key | modifiers;
+  TMenuItem* item = nullptr;
+  if (PopupMenu() != nullptr)
+    item = PopupMenu()->Items().FindShortCut(shortCut);
+  for (int i = 0; i < ComponentCount() && item == nullptr; ++i) {
+    if (auto* menu = dynamic_cast<TPopupMenu*>(Components(i))) {
+      item = menu->Items().FindShortCut(shortCut);
+    }
+  }
+  if (item == nullptr)
+    return false;
+  GuardedCall(context_.dialogs, [item] { item->Click(); });
+  return true;
+}
+
+void TForm::ReadFormText(std::string_view text, std::string_view resourceName) {
+  FormReader reader(*this, text, resourceName);
+  try {
+    reader.Read();
+  } catch (...) {
+    FinishReading();
+    throw;
+  }
+  FinishReading();
+}
+
+void TForm::FinishReading() {
+  SetLoading(false);
+  FixupTabList();
+  for (int i = 0; i < ComponentCount(); ++i) {
+    TComponent* component = Components(i);
+    component->SetLoading(false);
+    if (auto* windowed = dynamic_cast<TWinControl*>(component))
+      windowed->FixupTabList();
+  }
+  Realign();
+}
+
+void TForm::LoadFromResources() {
+  std::vector<const ClassInfo*> chain;
+  for (const ClassInfo* info = &Class(); info != nullptr; info = info->parent) {
+    chain.push_back(info);
+  }
+  std::reverse(chain.begin(), chain.end());
+  for (const ClassInfo* info : chain) {
+    if (info->resource != nullptr) {
+      const auto data = FindResourceData(info->resource);
+      if (!data)
+        throw FormError(std::string("form resource ") + info->resource + " is missing");
+      ReadFormText(*data, info->resource);
+    } else if (info->formText != nullptr) {
+      ReadFormText(info->formText, info->name);
+    }
+  }
+  BindFields();
+  for (int i = 0; i < ComponentCount(); ++i)
+    Components(i)->Loaded();
+  Loaded();
+  DoCreate();
+}
+
+void TForm::BindFields() {
+  for (const ClassInfo* info = &Class(); info != nullptr; info = info->parent) {
+    for (const FieldInfo& field : info->fields) {
+      TComponent* component = FindComponent(field.name);
+      if (component == nullptr) {
+        throw FormError(std::string(info->name) + "." + field.name + ": no such component");
+      }
+      if (!field.assign(*this, component)) {
+        throw FormError(std::string(info->name) + "." + field.name + ": component of class " +
+                        component->Class().name);
+      }
+    }
+  }
+}
+
+void TForm::DoCreate() {
+  // A failing create handler is reported; the form is still made, as the user can go on.
+  if (onCreate_)
+    GuardedCall(context_.dialogs, [this] { onCreate_(this); });
+}
+
+void TForm::DoShow() {
+  if (onShow_)
+    onShow_(this);
+}
+
+}  // namespace pelk

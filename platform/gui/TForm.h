@@ -1,0 +1,111 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "platform/WindowMessages.h"
+#include "platform/gui/GuiContext.h"
+#include "platform/gui/TWinControl.h"
+
+namespace pelk {
+
+class TPopupMenu;
+
+// A top-level window built from form resources. Left, Top, Width and Height are those of the
+// whole window, frame included; ClientWidth and ClientHeight those of the area inside.
+//
+// Create forms with CreateForm<T>(...): it constructs T, then reads the form resources of T's
+// classes from the library's upwards, binds the component fields and runs the create event.
+class TForm : public TWinControl, public MessageTarget {
+ public:
+  TForm(GuiContext context, TComponent* owner = nullptr);
+  ~TForm() override;
+  static const ClassInfo& StaticClass();
+  const ClassInfo& Class() const override { return StaticClass(); }
+
+  GuiContext& Context() { return context_; }
+
+  int ClientWidth() const override;
+  int ClientHeight() const override;
+  void SetClientWidth(int width);
+  void SetClientHeight(int height);
+  FrameSize Frame() const;
+
+  TFormBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TFormBorderStyle style);
+  TBorderIcons BorderIcons() const { return borderIcons_; }
+  void SetBorderIcons(TBorderIcons icons);
+  // Name of the icon resource shown in the caption bar.
+  const std::string& Icon() const { return icon_; }
+  void SetIcon(const std::string& resourceName);
+  bool OldCreateOrder() const { return oldCreateOrder_; }
+  void SetOldCreateOrder(bool old) { oldCreateOrder_ = old; }
+  int PixelsPerInch() const { return pixelsPerInch_; }
+  void SetPixelsPerInch(int ppi) { pixelsPerInch_ = ppi; }
+  int TextHeight() const { return textHeight_; }
+  void SetTextHeight(int height) { textHeight_ = height; }
+
+  void SetOnCreate(TNotifyEvent handler) { onCreate_ = std::move(handler); }
+  void SetOnShow(TNotifyEvent handler) { onShow_ = std::move(handler); }
+
+  // Becoming visible runs the show event first.
+  void SetVisible(bool visible) override;
+  // Visible and in front of the other windows.
+  void Show();
+  void Hide() { SetVisible(false); }
+  // Hides the form.
+  void Close();
+  void BringToFront();
+  // Scales the client size, every control's bounds and the fonts by multiplier / divisor;
+  // the window keeps its position. A zero or negative factor changes nothing.
+  void ScaleBy(int multiplier, int divisor);
+  void Refresh() override;
+
+  // The window procedure. Overrides run the inherited one for the default processing.
+  void WndProc(TMessage& message) override;
+  // Every message from the system, a broadcast or Perform comes through here: errors are
+  // reported and go no further.
+  std::intptr_t ReceiveMessage(std::uint32_t message, std::uintptr_t wParam,
+                               std::intptr_t lParam) override;
+  // A key pressed while the form or one of its controls has the focus: runs the menu entry with
+  // that shortcut. True when one ran.
+  bool UserKeyDown(int key, TShortCut modifiers = 0);
+
+  // Reads one more form resource on top of what the form holds (tests, tools).
+  void ReadFormText(std::string_view text, std::string_view resourceName);
+  // Reads the resources of the form's classes, binds the fields and runs the create event.
+  void LoadFromResources();
+
+ protected:
+  void DefaultHandler(TMessage& message) override;
+  void CreateOwnHandle() override;
+  void DestroyHandle() override;
+  virtual void DoCreate();
+  virtual void DoShow();
+
+ private:
+  void FinishReading();
+  void BindFields();
+
+  GuiContext context_;
+  FormPeer* formPeer_ = nullptr;  // peer_, seen as a form's
+  TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
+  TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;
+  std::string icon_;
+  bool oldCreateOrder_ = false;
+  int pixelsPerInch_ = 96;
+  int textHeight_ = 13;
+  TNotifyEvent onCreate_;
+  TNotifyEvent onShow_;
+  bool registered_ = false;
+};
+
+template <class T, class... Args>
+std::unique_ptr<T> CreateForm(Args&&... args) {
+  auto form = std::make_unique<T>(std::forward<Args>(args)...);
+  form->LoadFromResources();
+  return form;
+}
+
+}  // namespace pelk

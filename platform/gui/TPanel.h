@@ -1,0 +1,23 @@
+#pragma once
+#include "platform/gui/TWinControl.h"
+
+namespace pelk {
+
+// A plain area of colour, with an optional bevel and caption.
+class TPanel : public TWinControl {
+ public:
+  explicit TPanel(TComponent* owner);
+  static const ClassInfo& StaticClass();
+  const ClassInfo& Class() const override { return StaticClass(); }
+
+  TBevelCut BevelOuter() const { return bevelOuter_; }
+  void SetBevelOuter(TBevelCut bevel);
+  TBevelCut BevelInner() const { return bevelInner_; }
+  void SetBevelInner(TBevelCut bevel);
+
+ private:
+  TBevelCut bevelOuter_ = TBevelCut::bvRaised;
+  TBevelCut bevelInner_ = TBevelCut::bvNone;
+};
+
+}  // namespace pelk

@@ -1,0 +1,434 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/gui/TCheckBox.h"
+#include "template/TfrmTippTemplate.h"
+#include "tests/unit/GuiTestSupport.h"
+
+namespace pelk {
+namespace {
+
+using test::GuiServices;
+using test::Tile;
+
+// Stands for the template's own OK step, which the tip's handler may or may not call.
+class TRecordingTemplate : public TfrmTippTemplate {
+ public:
+  using TfrmTippTemplate::TfrmTippTemplate;
+  std::vector<std::string> calls;
+  void HotSpeedButtonOKClick(TComponent*) override { calls.push_back("template ok"); }
+};
+
+// A page derived as tip pages are: its own resource on top of the template's, a handler that
+// replaces the template's of the same name, and one handler and control of its own.
+class TTestTipPage : public TRecordingTemplate {
+ public:
+  using TRecordingTemplate::TRecordingTemplate;
+  static const ClassInfo& StaticClass() {
+    using T = TTestTipPage;
+    static const ClassInfo info{
+        "TTestTipPage",
+        &TfrmTippTemplate::StaticClass(),
+        nullptr,
+        {},
+        {Method<&T::HotSpeedButtonOKClick>("HotSpeedButtonOKClick"),
+         Method<&T::CheckBox1Click>("CheckBox1Click")},
+        {Field<&T::CheckBox1>("CheckBox1")},
+        {&TCheckBox::StaticClass()},
+        nullptr,
+        "inherited FormTest: TTestTipPage\n"
+        "  Caption = 'Kontextmen'#252' f'#252'r Datei-Operationen'\n"
+        "  OldCreateOrder = True\n"
+        "  inherited PanelTopBorder: TPanel\n"
+        "    TabOrder = 7\n"
+        "  end\n"
+        "  object CheckBox1: TCheckBox\n"
+        "    Left = 20\n"
+        "    Top = 154\n"
+        "    Width = 250\n"
+        "    Height = 17\n"
+        "    Caption = 'Kontextmen'#252' f'#252'r Datei-Operationen anzeigen'\n"
+        "    TabOrder = 2\n"
+        "    OnClick = CheckBox1Click\n"
+        "  end\n"
+        "end\n"};
+    return info;
+  }
+  const ClassInfo& Class() const override { return StaticClass(); }
+
+  TCheckBox* CheckBox1 = nullptr;
+  bool callTemplateOk = false;
+
+  void FormCreate(TComponent* sender) override {
+    TfrmTippTemplate::FormCreate(sender);
+    calls.push_back("create");
+  }
+  void HotSpeedButtonOKClick(TComponent* sender) override {
+    calls.push_back(std::string("tip ok from ") + (sender ? sender->Name() : "none"));
+    if (callTemplateOk)
+      TRecordingTemplate::HotSpeedButtonOKClick(sender);
+  }
+  virtual void CheckBox1Click(TComponent*) { calls.push_back("box"); }
+};
+
+// The template with its handlers observed.
+class TObservedTemplate : public TfrmTippTemplate {
+ public:
+  using TfrmTippTemplate::TfrmTippTemplate;
+  std::vector<std::string> calls;
+  std::function<void()> onSwitch;
+  void FormShow(TComponent*) override { calls.push_back("show"); }
+  void Fensterwechseln1Click(TComponent*) override {
+    calls.push_back("switch");
+    if (onSwitch)
+      onSwitch();
+  }
+  void HotSpeedButtonInfoClick(TComponent*) override { throw std::range_error("Range check"); }
+};
+
+class TemplatePage : public ::testing::Test {
+ protected:
+  GuiServices services;
+  ModuleState state;
+};
+
+TEST_F(TemplatePage, ReadsTheLayoutOfItsResource) {
+  auto page = CreateForm<TfrmTippTemplate>(services.Context(), state);
+  EXPECT_EQ(page->Name(), "frmTippTemplate");
+  EXPECT_EQ(page->Caption(), "frmTippTemplate");
+  EXPECT_EQ(page->ClientWidth(), 292);
+  EXPECT_EQ(page->ClientHeight(), 426);
+  EXPECT_EQ(page->Left(), 301);
+  EXPECT_EQ(page->Top(), 1);
+  EXPECT_EQ(page->BorderStyle(), TFormBorderStyle::bsSingle);
+  EXPECT_EQ(page->BorderIcons(), biSystemMenu | biMinimize);
+  EXPECT_EQ(page->Color(), clWhite);
+  EXPECT_FALSE(page->Ctl3D());
+  EXPECT_EQ(page->Font().Name, "Tahoma");
+  EXPECT_EQ(page->Font().Height, -11);
+  EXPECT_EQ(page->Font().Charset, ANSI_CHARSET_ID);
+  EXPECT_EQ(page->PopupMenu(), page->PopupMenu1);
+  EXPECT_FALSE(page->Visible());
+
+  // Every published field found its component.
+  ASSERT_NE(page->HotSpeedButtonRegistry, nullptr);
+  EXPECT_EQ(page->ComponentCount(), 14);
+  EXPECT_EQ(page->ControlCount(), 11);
+
+  struct Expected {
+    TControl* control;
+    int left, top, width, height;
+  };
+  for (const Expected& e : std::vector<Expected>{
+           {page->HotSpeedButtonOK, 16, 381, 36, 36},
+           {page->HotSpeedButtonUndo, 56, 381, 36, 36},
+           {page->HotSpeedButtonInfo, 200, 381, 36, 36},
+           {page->HotSpeedButtonRegistry, 240, 381, 36, 36},
+           {page->StaticTextTitle, 16, 8, 257, 33},
+           {page->MemoHelpUS, 16, 32, 259, 105},
+           {page->MemoHelpD, 16, 32, 259, 105},
+           {page->PanelLeftBorder, 0, 5, 5, 416},
+           {page->PanelTopBorder, 0, 0, 292, 5},
+           {page->PanelBottomBorder, 0, 421, 292, 5},
+           {page->PanelRightBorder, 287, 5, 5, 416},
+       }) {
+    EXPECT_EQ(e.control->Left(), e.left) << e.control->Name();
+    EXPECT_EQ(e.control->Top(), e.top) << e.control->Name();
+    EXPECT_EQ(e.control->Width(), e.width) << e.control->Name();
+    EXPECT_EQ(e.control->Height(), e.height) << e.control->Name();
+    EXPECT_TRUE(e.control->Enabled()) << e.control->Name();
+  }
+  for (TPanel* panel : {page->PanelLeftBorder, page->PanelTopBorder, page->PanelBottomBorder,
+                        page->PanelRightBorder}) {
+    EXPECT_EQ(panel->EffectiveColor(), 0xE6AA8C);
+    EXPECT_EQ(panel->BevelOuter(), TBevelCut::bvNone);
+    EXPECT_EQ(panel->Caption(), "");
+  }
+  for (THotSpeedButton* button : {page->HotSpeedButtonOK, page->HotSpeedButtonUndo,
+                                  page->HotSpeedButtonInfo, page->HotSpeedButtonRegistry}) {
+    EXPECT_TRUE(button->Flat());
+    EXPECT_EQ(button->Cursor(), crHandPoint);
+    EXPECT_TRUE(button->EffectiveShowHint());
+    EXPECT_EQ(button->Hint(), "");
+    EXPECT_EQ(button->GetImageList(), page->ImageList1);
+  }
+  EXPECT_EQ(page->HotSpeedButtonInfo->ImageIndex(), 4);
+  EXPECT_EQ(page->HotSpeedButtonInfo->HotImageIndex(), 5);
+
+  EXPECT_EQ(page->StaticTextTitle->Caption(), "StaticTextTitle");
+  EXPECT_FALSE(page->StaticTextTitle->AutoSize());
+  const TFont& title = page->StaticTextTitle->Font();
+  EXPECT_EQ(title.Name, "Tahoma");
+  EXPECT_EQ(title.Height, -12);
+  EXPECT_EQ(title.Style, fsBold);
+  EXPECT_EQ(title.Color, 0x00B24801);
+  EXPECT_EQ(page->MemoHelpD->Font(), page->Font());  // the other controls follow the page
+
+  EXPECT_TRUE(page->MemoHelpD->Visible());
+  EXPECT_FALSE(page->MemoHelpUS->Visible());
+  for (TMemo* memo : {page->MemoHelpD, page->MemoHelpUS}) {
+    EXPECT_TRUE(memo->Lines().empty());
+    EXPECT_TRUE(memo->ReadOnly());
+    EXPECT_TRUE(memo->WordWrap());
+    EXPECT_FALSE(memo->TabStop());
+    EXPECT_EQ(memo->ScrollBars(), TScrollStyle::ssVertical);
+    EXPECT_EQ(memo->EffectiveColor(), 0xFCF2ED);
+  }
+  EXPECT_EQ(page->Fensterwechseln1->Caption(), "Fenster wechseln");
+  EXPECT_EQ(page->Fensterwechseln1->ShortCut(), 123);
+  EXPECT_EQ(page->PopupMenu1->Items().Items(0), page->Fensterwechseln1);
+  EXPECT_EQ(page->PopupMenu1->Images(), page->ImageList1);
+  EXPECT_EQ(page->ImageList1->Width(), 32);
+  EXPECT_EQ(page->ImageList1->Height(), 32);
+}
+
+TEST_F(TemplatePage, TabOrderOfTheWindowedControls) {
+  auto page = CreateForm<TfrmTippTemplate>(services.Context(), state);
+  const std::vector<TWinControl*> expected = {
+      page->PanelRightBorder, page->PanelLeftBorder, page->PanelTopBorder, page->PanelBottomBorder,
+      page->MemoHelpD,        page->StaticTextTitle, page->MemoHelpUS};
+  EXPECT_EQ(page->TabList(), expected);
+  EXPECT_EQ(page->MemoHelpUS->TabOrder(), 6);
+  for (TWinControl* control : expected)
+    EXPECT_FALSE(control->TabStop()) << control->Name();
+
+  // Outside of reading, a new tab order moves the control at once.
+  page->MemoHelpUS->SetTabOrder(0);
+  EXPECT_EQ(page->TabList().front(), page->MemoHelpUS);
+  EXPECT_EQ(page->PanelRightBorder->TabOrder(), 1);
+  page->PanelRightBorder->SetTabOrder(100);
+  EXPECT_EQ(page->TabList().back(), page->PanelRightBorder);
+}
+
+TEST_F(TemplatePage, AnchorsKeepTheirDistancesWhenThePageIsResized) {
+  auto page = CreateForm<TfrmTippTemplate>(services.Context(), state);
+  page->SetClientWidth(392);
+  EXPECT_EQ(page->HotSpeedButtonOK->Left(), 16);
+  EXPECT_EQ(page->HotSpeedButtonUndo->Left(), 56);
+  EXPECT_EQ(page->HotSpeedButtonInfo->Left(), 300);
+  EXPECT_EQ(page->HotSpeedButtonRegistry->Left(), 340);
+  EXPECT_EQ(page->StaticTextTitle->Width(), 357);
+  EXPECT_EQ(page->MemoHelpD->Width(), 359);
+  EXPECT_EQ(page->MemoHelpUS->Width(), 359);
+  EXPECT_EQ(page->PanelTopBorder->Width(), 392);
+  EXPECT_EQ(page->PanelRightBorder->Left(), 387);
+
+  page->SetClientHeight(526);
+  for (THotSpeedButton* button : {page->HotSpeedButtonOK, page->HotSpeedButtonUndo,
+                                  page->HotSpeedButtonInfo, page->HotSpeedButtonRegistry}) {
+    EXPECT_EQ(button->Top(), 481) << button->Name();
+  }
+  EXPECT_EQ(page->StaticTextTitle->Height(), 33);
+  EXPECT_EQ(page->MemoHelpD->Height(), 105);
+  EXPECT_EQ(page->PanelBottomBorder->Top(), 521);
+  EXPECT_EQ(page->PanelLeftBorder->Height(), 516);
+
+  // Through a size of nothing and back: the distances survive.
+  page->SetWidth(0);
+  EXPECT_EQ(page->ClientWidth(), 0);
+  EXPECT_EQ(page->MemoHelpD->Width(), 0);
+  page->SetClientWidth(292);
+  EXPECT_EQ(page->MemoHelpD->Width(), 259);
+  EXPECT_EQ(page->HotSpeedButtonRegistry->Left(), 240);
+
+  // Window size is client size plus the frame.
+  const FrameSize frame = page->Frame();
+  EXPECT_EQ(page->Width(), 292 + frame.X);
+  EXPECT_EQ(page->Height(), 526 + frame.Y);
+}
+
+TEST_F(TemplatePage, ScaleByShrinksBoundsAndFontsAndRefusesAZeroDivisor) {
+  auto page = CreateForm<TfrmTippTemplate>(services.Context(), state);
+  page->ScaleBy(96, 0);
+  page->ScaleBy(0, 96);
+  EXPECT_EQ(page->ClientWidth(), 292);
+  page->ScaleBy(96, 120);
+  EXPECT_EQ(page->Left(), 301);
+  EXPECT_EQ(page->ClientWidth(), 234);   // 292 * 0.8 = 233.6
+  EXPECT_EQ(page->ClientHeight(), 341);  // 340.8
+  EXPECT_EQ(page->HotSpeedButtonOK->Left(), 13);
+  EXPECT_EQ(page->HotSpeedButtonOK->Top(), 305);
+  EXPECT_EQ(page->HotSpeedButtonOK->Width(), 29);
+  EXPECT_EQ(page->StaticTextTitle->Font().Height, -10);
+  EXPECT_EQ(page->Font().Height, -9);
+  EXPECT_EQ(page->MemoHelpD->Font().Height, -9);
+  EXPECT_EQ(page->PanelRightBorder->Left(), 230);
+  EXPECT_EQ(page->PanelRightBorder->Width(), 4);
+  // After scaling, anchors hold at the new distances.
+  page->SetClientWidth(334);
+  EXPECT_EQ(page->HotSpeedButtonRegistry->Left(), 192 + 100);
+}
+
+TEST_F(TemplatePage, DerivedResourceAppliesOnTopAndItsHandlersWin) {
+  auto page = CreateForm<TTestTipPage>(services.Context(), state);
+  EXPECT_EQ(page->Name(), "FormTest");
+  EXPECT_EQ(page->Caption(), "Kontextmen\xFC f\xFCr Datei-Operationen");
+  EXPECT_TRUE(page->OldCreateOrder());
+  ASSERT_NE(page->CheckBox1, nullptr);
+  EXPECT_EQ(page->CheckBox1->Parent(), page.get());
+  EXPECT_EQ(page->Controls(11), page->CheckBox1);
+  EXPECT_EQ(page->CheckBox1->Caption(), "Kontextmen\xFC f\xFCr Datei-Operationen anzeigen");
+  EXPECT_FALSE(page->CheckBox1->Checked());
+  EXPECT_EQ(page->CheckBox1->Font(), page->Font());
+  EXPECT_EQ(page->calls, std::vector<std::string>{"create"});
+
+  const std::vector<TWinControl*> tabs = {
+      page->PanelRightBorder, page->PanelLeftBorder, page->CheckBox1,  page->PanelBottomBorder,
+      page->MemoHelpD,        page->StaticTextTitle, page->MemoHelpUS, page->PanelTopBorder};
+  EXPECT_EQ(page->TabList(), tabs);
+
+  page->calls.clear();
+  page->HotSpeedButtonOK->UserClick();
+  page->CheckBox1->UserClick();
+  EXPECT_TRUE(page->CheckBox1->Checked());
+  page->CheckBox1->SetChecked(true);  // same state: nothing fires
+  page->CheckBox1->SetChecked(false);
+  EXPECT_EQ(page->calls, (std::vector<std::string>{"tip ok from HotSpeedButtonOK", "box", "box"}));
+
+  // Locking as the template will do it: every control through its own setter.
+  int controls = 0;
+  for (int i = 0; i < page->ComponentCount(); ++i) {
+    if (auto* control = dynamic_cast<TControl*>(page->Components(i))) {
+      control->SetEnabled(false);
+      ++controls;
+    }
+  }
+  EXPECT_EQ(controls, 12);
+  EXPECT_FALSE(page->CheckBox1->Enabled());
+  page->calls.clear();
+  page->CheckBox1->UserClick();  // a disabled box takes no clicks
+  EXPECT_FALSE(page->CheckBox1->Checked());
+  EXPECT_TRUE(page->calls.empty());
+}
+
+TEST_F(TemplatePage, TheTemplateHandlerRunsOnlyWhenTheDerivedOneCallsIt) {
+  auto page = CreateForm<TTestTipPage>(services.Context(), state);
+  page->calls.clear();
+  page->HotSpeedButtonOK->UserClick();
+  EXPECT_EQ(page->calls, std::vector<std::string>{"tip ok from HotSpeedButtonOK"});
+  page->callTemplateOk = true;
+  page->HotSpeedButtonOK->UserClick();
+  EXPECT_EQ(page->calls, (std::vector<std::string>{"tip ok from HotSpeedButtonOK",
+                                                   "tip ok from HotSpeedButtonOK", "template ok"}));
+  // The derived table names the handler; lookups below it still reach the template's table.
+  EXPECT_NE(page->Class().FindMethod("HotSpeedButtonOKClick"),
+            TfrmTippTemplate::StaticClass().FindMethod("HotSpeedButtonOKClick"));
+  EXPECT_EQ(page->Class().FindMethod("FormShow"),
+            TfrmTippTemplate::StaticClass().FindMethod("FormShow"));
+  EXPECT_EQ(page->Class().FindMethod("NoSuchHandler"), nullptr);
+}
+
+TEST_F(TemplatePage, MenuShortCutRightClickShowAndErrorsInHandlers) {
+  auto page = CreateForm<TObservedTemplate>(services.Context(), state);
+  EXPECT_FALSE(page->UserKeyDown(kVkF12, scShift));
+  EXPECT_FALSE(page->UserKeyDown(kVkF12 - 1));
+  EXPECT_TRUE(page->UserKeyDown(kVkF12));
+  page->Fensterwechseln1->SetEnabled(false);
+  EXPECT_FALSE(page->UserKeyDown(kVkF12));
+  page->Fensterwechseln1->SetEnabled(true);
+
+  // A right click on any control opens the page's menu.
+  EXPECT_TRUE(page->MemoHelpD->UserContextMenu(40, 50));
+  EXPECT_TRUE(page->HotSpeedButtonOK->UserContextMenu(41, 51));
+  EXPECT_EQ(page->PopupMenu1->PopupCount(), 2);
+  EXPECT_EQ(page->PopupMenu1->PopupX(), 41);
+
+  page->Show();
+  page->Show();  // already visible: no second show event
+  EXPECT_TRUE(page->Visible());
+  page->Close();
+  EXPECT_FALSE(page->Visible());
+  page->Show();
+  EXPECT_EQ(page->calls, (std::vector<std::string>{"switch", "show", "show"}));
+
+  // An error in a click handler is reported and the page keeps going.
+  page->HotSpeedButtonInfo->UserClick();
+  EXPECT_EQ(services.dialogs.messages, std::vector<std::string>{"Range check"});
+  EXPECT_TRUE(page->UserKeyDown(kVkF12));
+}
+
+TEST_F(TemplatePage, AHandlerMayDestroyThePageFromAClickAMessageOrABroadcast) {
+  // From the menu shortcut.
+  std::unique_ptr<TObservedTemplate> page =
+      CreateForm<TObservedTemplate>(services.Context(), state);
+  page->onSwitch = [&] { page.reset(); };
+  EXPECT_TRUE(page->UserKeyDown(kVkF12));
+  EXPECT_EQ(page, nullptr);
+  EXPECT_TRUE(services.desktop.windows.empty());
+
+  // From a window message that reaches the page in a broadcast, next to another window.
+  struct TClosingPage : TfrmTippTemplate {
+    using TfrmTippTemplate::TfrmTippTemplate;
+    void WndProc(TMessage& message) override {
+      TfrmTippTemplate::WndProc(message);
+      if (message.Msg == 0xC123 && message.WParam == 0) {
+        Close();
+        RequestDestroy();
+      }
+    }
+  };
+  std::unique_ptr<TClosingPage> closing = CreateForm<TClosingPage>(services.Context(), state);
+  auto other = CreateForm<TfrmTippTemplate>(services.Context(), state);
+  closing->SetDestroyRequest([&] { closing.reset(); });
+  services.desktop.Broadcast(0xC123, 0, 0);
+  EXPECT_EQ(closing, nullptr);
+  EXPECT_EQ(services.desktop.windows.size(), 1u);
+
+  // From a click on one of its own buttons.
+  struct TSelfDestroying : TfrmTippTemplate {
+    using TfrmTippTemplate::TfrmTippTemplate;
+    std::function<void()> onOk;
+    void HotSpeedButtonOKClick(TComponent*) override { onOk(); }
+  };
+  std::unique_ptr<TSelfDestroying> clicked = CreateForm<TSelfDestroying>(services.Context(), state);
+  clicked->onOk = [&] { clicked.reset(); };
+  THotSpeedButton* button = clicked->HotSpeedButtonOK;
+  const auto token = button->LifeToken();
+  button->UserClick();
+  EXPECT_TRUE(token.expired());
+  EXPECT_EQ(clicked, nullptr);
+  EXPECT_TRUE(services.dialogs.messages.empty());
+}
+
+TEST_F(TemplatePage, ButtonsShowTheirNormalImagesOnceTheListHoldsThem) {
+  auto page = CreateForm<TfrmTippTemplate>(services.Context(), state);
+  page->ImageList1->Clear();
+  for (int i = 0; i < 12; ++i)
+    page->ImageList1->Add(Tile(i));
+  THotSpeedButton* buttons[] = {page->HotSpeedButtonOK, page->HotSpeedButtonUndo,
+                                page->HotSpeedButtonInfo, page->HotSpeedButtonRegistry};
+  for (int i = 0; i < 4; ++i) {
+    buttons[i]->SetImageList(page->ImageList1);
+    TBitmap normal;
+    TBitmap hot;
+    page->ImageList1->GetBitmap(2 * i, normal);
+    page->ImageList1->GetBitmap(2 * i + 1, hot);
+    EXPECT_EQ(buttons[i]->Glyph(), normal) << i;
+    buttons[i]->UserMouseEnter();
+    EXPECT_EQ(buttons[i]->Glyph(), hot) << i;
+    buttons[i]->UserMouseLeave();
+    EXPECT_EQ(buttons[i]->Glyph(), normal) << i;
+  }
+}
+
+TEST_F(TemplatePage, TheEmbeddedStripGivesEachButtonItsNormalImageAtCreation) {
+  auto page = CreateForm<TfrmTippTemplate>(services.Context(), state);
+  ASSERT_EQ(page->ImageList1->Count(), 12);
+  THotSpeedButton* buttons[] = {page->HotSpeedButtonOK, page->HotSpeedButtonUndo,
+                                page->HotSpeedButtonInfo, page->HotSpeedButtonRegistry};
+  for (int i = 0; i < 4; ++i) {
+    TBitmap normal;
+    page->ImageList1->GetBitmap(2 * i, normal);
+    EXPECT_FALSE(normal.Empty());
+    EXPECT_EQ(buttons[i]->Glyph(), normal) << i;
+    TBitmap other;
+    page->ImageList1->GetBitmap(2 * i + 1, other);
+    EXPECT_NE(buttons[i]->Glyph(), other) << i;
+  }
+}
+
+}  // namespace
+}  // namespace pelk

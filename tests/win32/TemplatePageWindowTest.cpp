@@ -1,0 +1,336 @@
+// The real template page in real windows: pixels on the screen, the real mouse pointer and
+// keyboard, a real message box for an error, and pages that destroy themselves from a click.
+#include "platform/win32/WindowsApi.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/win32/Win32Dialogs.h"
+#include "platform/win32/Win32WindowMessages.h"
+#include "template/TfrmTippTemplate.h"
+#include "tests/win32/MessageBoxAnswerer.h"
+
+namespace pelk {
+namespace {
+
+void Pump(int milliseconds) {
+  const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
+  do {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    Sleep(5);
+  } while (GetTickCount() < end);
+}
+
+std::uint32_t ScreenPixel(int x, int y) {
+  HDC screen = GetDC(nullptr);
+  const COLORREF color = GetPixel(screen, x, y);
+  ReleaseDC(nullptr, screen);
+  return static_cast<std::uint32_t>(color);  // 0x00BBGGRR
+}
+
+std::uint32_t Rgb(int r, int g, int b) {
+  return static_cast<std::uint32_t>(RGB(r, g, b));
+}
+
+// TBitmap keeps 0x00RRGGBB, the screen answers 0x00BBGGRR.
+std::uint32_t FromBitmap(std::uint32_t rgb) {
+  return Rgb((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+void MoveMouse(int x, int y) {
+  SetCursorPos(x, y);
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &input, sizeof input);
+}
+
+void LeftClick() {
+  INPUT inputs[2]{};
+  inputs[0].type = INPUT_MOUSE;
+  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  inputs[1].type = INPUT_MOUSE;
+  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, inputs, sizeof(INPUT));
+}
+
+void PressKey(WORD key) {
+  INPUT inputs[2]{};
+  inputs[0].type = INPUT_KEYBOARD;
+  inputs[0].ki.wVk = key;
+  inputs[1].type = INPUT_KEYBOARD;
+  inputs[1].ki.wVk = key;
+  inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, inputs, sizeof(INPUT));
+}
+
+// A minimal PNG (stored deflate blocks) of a screen rectangle.
+class PngWriter {
+ public:
+  static bool Save(const std::string& path, int left, int top, int width, int height) {
+    // One copy of the screen rectangle into a top-down 32-bit DIB, then rows of RGB.
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, dib);
+    BitBlt(memory, 0, 0, width, height, screen, left, top, SRCCOPY);
+    GdiFlush();
+    std::string raw;
+    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    for (int y = 0; y < height && pixels != nullptr; ++y) {
+      raw += '\0';
+      for (int x = 0; x < width; ++x) {
+        const std::uint32_t p = pixels[y * width + x];
+        raw += static_cast<char>((p >> 16) & 0xFF);
+        raw += static_cast<char>((p >> 8) & 0xFF);
+        raw += static_cast<char>(p & 0xFF);
+      }
+    }
+    SelectObject(memory, old);
+    DeleteObject(dib);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    if (pixels == nullptr)
+      return false;
+    std::string zlib = "\x78\x01";
+    for (std::size_t at = 0; at < raw.size(); at += 65535) {
+      const std::size_t n = std::min<std::size_t>(65535, raw.size() - at);
+      zlib += static_cast<char>(at + n == raw.size() ? 1 : 0);
+      zlib += Le16(n) + Le16(~n & 0xFFFF);
+      zlib += raw.substr(at, n);
+    }
+    std::uint32_t a = 1, b = 0;
+    for (unsigned char c : raw) {
+      a = (a + c) % 65521;
+      b = (b + a) % 65521;
+    }
+    zlib += Be32(b << 16 | a);
+    std::string png = "\x89PNG\r\n\x1a\n";
+    png += Chunk("IHDR", Be32(width) + Be32(height) + std::string("\x08\x02\x00\x00\x00", 5));
+    png += Chunk("IDAT", zlib);
+    png += Chunk("IEND", "");
+    std::ofstream out(path, std::ios::binary);
+    out << png;
+    return out.good();
+  }
+
+ private:
+  static std::string Le16(std::size_t v) {
+    return std::string{static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF)};
+  }
+  static std::string Be32(std::uint32_t v) {
+    return std::string{static_cast<char>(v >> 24), static_cast<char>(v >> 16),
+                       static_cast<char>(v >> 8), static_cast<char>(v)};
+  }
+  static std::string Chunk(const char* type, const std::string& data) {
+    const std::string body = std::string(type) + data;
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (unsigned char c : body) {
+      crc ^= c;
+      for (int k = 0; k < 8; ++k)
+        crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
+    }
+    return Be32(static_cast<std::uint32_t>(data.size())) + body + Be32(~crc);
+  }
+};
+
+class TWatchedPage : public TfrmTippTemplate {
+ public:
+  using TfrmTippTemplate::TfrmTippTemplate;
+  int switches = 0;
+  int shows = 0;
+  std::function<void()> onOk;
+  void Fensterwechseln1Click(TComponent*) override { ++switches; }
+  void FormShow(TComponent*) override { ++shows; }
+  void HotSpeedButtonOKClick(TComponent*) override {
+    if (onOk)
+      onOk();
+  }
+  void HotSpeedButtonInfoClick(TComponent*) override { throw std::range_error("Range check"); }
+  void WndProc(TMessage& message) override {
+    TfrmTippTemplate::WndProc(message);
+    if (message.Msg == WM_APP + 1) {
+      Close();
+      RequestDestroy();
+    }
+  }
+};
+
+class TemplatePageWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    page = CreateForm<TWatchedPage>(GuiContext{dialogs, messages}, state);
+    page->Show();
+    Pump(150);
+    hwnd = reinterpret_cast<HWND>(page->Handle());
+    ASSERT_NE(hwnd, nullptr);
+    POINT origin{0, 0};
+    ClientToScreen(hwnd, &origin);
+    x0 = origin.x;
+    y0 = origin.y;
+  }
+  std::uint32_t ClientPixel(int x, int y) { return ScreenPixel(x0 + x, y0 + y); }
+
+  Win32Dialogs dialogs;
+  Win32WindowMessages messages;
+  ModuleState state;
+  std::unique_ptr<TWatchedPage> page;
+  HWND hwnd = nullptr;
+  int x0 = 0;
+  int y0 = 0;
+};
+
+TEST_F(TemplatePageWindow, ShowsTheFrameTitleAndTilesAtTheirPlaces) {
+  RECT client;
+  GetClientRect(hwnd, &client);
+  EXPECT_EQ(client.right, 292);
+  EXPECT_EQ(client.bottom, 426);
+  RECT window;
+  GetWindowRect(hwnd, &window);
+  EXPECT_EQ(window.right - window.left, page->Width());
+  EXPECT_EQ(window.left, 301);
+  const LONG style = GetWindowLongA(hwnd, GWL_STYLE);
+  EXPECT_TRUE(style & WS_SYSMENU);
+  EXPECT_TRUE(style & WS_MINIMIZEBOX);
+  EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+  EXPECT_FALSE(style & WS_THICKFRAME);
+  EXPECT_EQ(page->shows, 1);
+
+  const std::uint32_t frame = Rgb(140, 170, 230);
+  for (int along : {0, 2, 4}) {
+    for (int at : {3, 60, 210, 288}) {
+      EXPECT_EQ(ClientPixel(at, along), frame) << "top " << at;
+      EXPECT_EQ(ClientPixel(at, 425 - along), frame) << "bottom " << at;
+    }
+    for (int at : {3, 100, 300, 422}) {
+      EXPECT_EQ(ClientPixel(along, at), frame) << "left " << at;
+      EXPECT_EQ(ClientPixel(291 - along, at), frame) << "right " << at;
+    }
+  }
+  EXPECT_EQ(ClientPixel(5, 200), Rgb(255, 255, 255));
+  EXPECT_EQ(ClientPixel(150, 260), Rgb(255, 255, 255));
+  EXPECT_EQ(ClientPixel(150, 399), Rgb(255, 255, 255));  // between the tile pairs
+  EXPECT_EQ(ClientPixel(100, 80), Rgb(237, 242, 252));   // inside the help memo
+
+  // The title: bold Tahoma in the page's blue, drawn above the memo's box.
+  HWND title = reinterpret_cast<HWND>(page->StaticTextTitle->Handle());
+  LOGFONTA font{};
+  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(title, WM_GETFONT, 0, 0)), sizeof font, &font);
+  EXPECT_EQ(font.lfWeight, FW_BOLD);
+  EXPECT_EQ(font.lfHeight, -12);
+  EXPECT_STREQ(font.lfFaceName, "Tahoma");
+  int blue = 0;
+  for (int y = 8; y < 32; ++y) {
+    for (int x = 16; x < 140; ++x)
+      blue += ClientPixel(x, y) == Rgb(1, 72, 178) ? 1 : 0;
+  }
+  EXPECT_GT(blue, 60);
+
+  // Each tile shows its normal image, glyph centred in the 36-pixel button.
+  const int lefts[] = {16, 56, 200, 240};
+  for (int i = 0; i < 4; ++i) {
+    TBitmap image;
+    page->ImageList1->GetBitmap(2 * i, image);
+    ASSERT_FALSE(image.Empty());
+    for (int k : {4, 15, 27}) {
+      EXPECT_EQ(ClientPixel(lefts[i] + 2 + k, 381 + 2 + k), FromBitmap(image.Pixel(k, k)))
+          << "tile " << i << " at " << k;
+    }
+  }
+  EXPECT_TRUE(PngWriter::Save("..\\template-page.png", x0, y0, 292, 426));
+}
+
+TEST_F(TemplatePageWindow, TheRealPointerSwapsATileToItsHotImageAndBack) {
+  THotSpeedButton* button = page->HotSpeedButtonInfo;
+  TBitmap normal;
+  TBitmap hot;
+  page->ImageList1->GetBitmap(4, normal);
+  page->ImageList1->GetBitmap(5, hot);
+  MoveMouse(x0 + 150, y0 + 250);
+  Pump(100);
+  MoveMouse(x0 + 218, y0 + 399);
+  Pump(200);
+  EXPECT_TRUE(button->MouseInControl());
+  EXPECT_EQ(button->Glyph(), hot);
+  EXPECT_EQ(button->Cursor(), crHandPoint);
+  EXPECT_EQ(ClientPixel(200 + 2 + 15, 383 + 15), FromBitmap(hot.Pixel(15, 15)));
+  MoveMouse(x0 + 150, y0 + 250);
+  Pump(200);
+  EXPECT_FALSE(button->MouseInControl());
+  EXPECT_EQ(button->Glyph(), normal);
+  EXPECT_EQ(ClientPixel(200 + 2 + 15, 383 + 15), FromBitmap(normal.Pixel(15, 15)));
+}
+
+TEST_F(TemplatePageWindow, F12ReachesTheMenuHandlerFromThePageAndFromAChild) {
+  SetForegroundWindow(hwnd);
+  SetFocus(hwnd);
+  Pump(50);
+  PressKey(VK_F12);
+  Pump(100);
+  EXPECT_EQ(page->switches, 1);
+  SetFocus(reinterpret_cast<HWND>(page->MemoHelpD->Handle()));
+  Pump(50);
+  PressKey(VK_F12);
+  Pump(100);
+  EXPECT_EQ(page->switches, 2);
+  PressKey(VK_F11);
+  Pump(50);
+  EXPECT_EQ(page->switches, 2);
+}
+
+TEST_F(TemplatePageWindow, AnErrorInAClickHandlerIsShownInAMessageBoxAndThePageGoesOn) {
+  MessageBoxAnswerer answerer(GetCurrentThreadId(), IDOK);
+  MoveMouse(x0 + 218, y0 + 399);
+  Pump(50);
+  LeftClick();
+  Pump(300);
+  answerer.Join();
+  EXPECT_TRUE(answerer.Answered());
+  EXPECT_EQ(answerer.Text(), "Range check");
+  EXPECT_TRUE(IsWindow(hwnd));
+  EXPECT_TRUE(IsWindowVisible(hwnd));
+}
+
+TEST_F(TemplatePageWindow, APageDestroyedFromItsButtonOrItsWindowProcedureIsLeftAlone) {
+  page->onOk = [this] { page.reset(); };
+  MoveMouse(x0 + 34, y0 + 399);
+  Pump(50);
+  LeftClick();
+  Pump(200);
+  EXPECT_EQ(page, nullptr);
+  EXPECT_FALSE(IsWindow(hwnd));
+
+  page = CreateForm<TWatchedPage>(GuiContext{dialogs, messages}, state);
+  page->SetDestroyRequest([this] { page.reset(); });
+  page->Show();
+  Pump(50);
+  HWND second = reinterpret_cast<HWND>(page->Handle());
+  EXPECT_EQ(SendMessageA(second, WM_APP + 1, 0, 0), 0);
+  EXPECT_EQ(page, nullptr);
+  EXPECT_FALSE(IsWindow(second));
+  // The classes go with their last window.
+  WNDCLASSA info;
+  EXPECT_FALSE(GetClassInfoA(GetModuleHandleA(nullptr), "PelkSpeedButton", &info));
+}
+
+}  // namespace
+}  // namespace pelk

@@ -1,6 +1,11 @@
 #include "module/Module.h"
 
+#include <exception>
 #include <utility>
+
+#include "platform/Dialogs.h"
+#include "platform/WindowMessages.h"
+#include "template/HostCommand.h"
 
 namespace pelk {
 
@@ -11,7 +16,15 @@ std::string Copied(const char* text) {
 }  // namespace
 
 Module::Module(SystemServices& services, PageFactory pageFactory)
-    : services_(services), pageFactory_(std::move(pageFactory)) {}
+    : services_(services), pageFactory_(std::move(pageFactory)) {
+  try {
+    state_.TippMessage =
+        TippMessageFromRegistered(services_.messages.RegisterMessage(kTippMessageName));
+  } catch (...) {
+    // An id the system cannot hand out: the page then neither obeys nor sends the message.
+    state_.TippMessage = 0;
+  }
+}
 
 Module::~Module() {
   ModulFree();
@@ -39,7 +52,7 @@ int Module::ModulCreate(int left, int top, int width, int height, int osType, in
     parameters.HelpId = helpId;
     parameters_ = std::move(parameters);
     if (pageFactory_)
-      page_ = pageFactory_(services_, state_, parameters_);
+      page_ = pageFactory_(services_, state_, parameters_, [this] { page_.reset(); });
   } catch (...) {
     // The host learns nothing of a failed creation; the page stays as far as it got.
   }
@@ -68,11 +81,24 @@ int Module::ModulSaveChanges() noexcept {
   if (!page_)
     return 0;
   try {
+    // The page may be gone when this returns: the host can close it from the broadcast.
     page_->SaveChanges();
+  } catch (const std::exception& failure) {
+    ReportFailure(failure.what());
+    return 0;
   } catch (...) {
+    ReportFailure("Unknown error");
     return 0;
   }
   return 1;
+}
+
+void Module::ReportFailure(const char* text) noexcept {
+  try {
+    services_.dialogs.ShowMessage(text);
+  } catch (...) {
+    // Nothing more can be said; the result code still tells the host.
+  }
 }
 
 int Module::ModulNr() const noexcept {

@@ -11,7 +11,8 @@ namespace pelk {
 // member lets an exception out: the host only ever sees result codes.
 class Module {
  public:
-  // Without a factory ModulCreate stores the state and creates nothing visible.
+  // Loading the library: registers the host message. Without a factory ModulCreate stores the
+  // state and creates nothing visible.
   explicit Module(SystemServices& services, PageFactory pageFactory = nullptr);
   ~Module();
   Module(const Module&) = delete;
@@ -25,7 +26,8 @@ class Module {
   int ModulFree() noexcept;
   // 0 no change, 1 changed, 2 changed and applied.
   int ModulChanged() const noexcept;
-  // 1 when the page applied its setting; 0 without a page or when applying failed.
+  // 1 when the page applied its setting; 0 without a page or when applying failed, which the
+  // user is told in a message box.
   int ModulSaveChanges() noexcept;
   // 1 restore defaults, 2 apply.
   int ModulNr() const noexcept;
@@ -35,8 +37,11 @@ class Module {
   // What the last ModulCreate received.
   const PageParameters& Parameters() const { return parameters_; }
   bool HasPage() const { return page_ != nullptr; }
+  ModulePage* Page() { return page_.get(); }
 
  private:
+  void ReportFailure(const char* text) noexcept;
+
   SystemServices& services_;
   PageFactory pageFactory_;
   ModuleState state_;

@@ -33,8 +33,13 @@ class ModulePage {
   virtual void Destroy() {}
 };
 
+// Called by a page that ends itself (the host's close command): the module deletes it at once,
+// and the page touches nothing of itself after the call.
+using PageDestroyRequest = std::function<void()>;
+
 // Builds, positions and shows the page for ModulCreate (after the state is stored).
 using PageFactory = std::function<std::unique_ptr<ModulePage>(
-    SystemServices& services, ModuleState& state, const PageParameters& parameters)>;
+    SystemServices& services, ModuleState& state, const PageParameters& parameters,
+    PageDestroyRequest destroyRequest)>;
 
 }  // namespace pelk

@@ -1,5 +1,17 @@
 #include "template/TfrmTippTemplate.h"
 
+#include "platform/Dialogs.h"
+#include "platform/HelpTexts.h"
+#include "platform/TRegistry.h"
+#include "platform/WindowMessages.h"
+#include "template/HostCommand.h"
+#include "template/InfoText.h"
+#include "template/RegistryJump.h"
+#include "template/ScreenScaling.h"
+#include "template/SystemRestart.h"
+#include "template/TemplateTexts.h"
+#include "template/TippActivation.h"
+
 namespace pelk {
 
 const ClassInfo& TfrmTippTemplate::StaticClass() {
@@ -29,20 +41,140 @@ const ClassInfo& TfrmTippTemplate::StaticClass() {
   return info;
 }
 
-TfrmTippTemplate::TfrmTippTemplate(GuiContext context, ModuleState& state)
-    : TForm(context), state_(state) {}
+TfrmTippTemplate::TfrmTippTemplate(const SystemServices& services, ModuleState& state)
+    : TForm(GuiContext{services.dialogs, services.messages}), services_(services), state_(state) {}
 
-void TfrmTippTemplate::Sprache(int) {}
-void TfrmTippTemplate::NeuStart() {}
+void TfrmTippTemplate::FormCreate(TComponent*) {
+  // Decided afresh for every page: a creation that fails before the decision leaves the page
+  // inactive, so it never writes a state it did not read.
+  state_.TippActive = false;
+  ReadBSControl();
+  if (AdaptToScreenResolution(
+          services_.screen, services_.dialogs,
+          [this](int multiplier, int divisor) { ScaleBy(multiplier, divisor); }))
+    Refresh();
+  const TippActivation activation = DecideActivation(state_.OsType, state_.ValidOsMask, BSControl);
+  state_.OsBit = activation.osBit;
+  if (activation.lock)
+    LockPage();
+  state_.TippActive = activation.active;
+  StaticTextTitle->SetCaption(Caption());
+}
+
+void TfrmTippTemplate::ReadBSControl() {
+  TRegistry registry(services_.registry);
+  registry.RootKey = RootKey::CurrentUser;
+  // A key that cannot be opened reads as "value missing": the default holds.
+  static_cast<void>(registry.OpenKey(kSettingsKey, true));
+  BSControl = true;
+  if (registry.ValueExists(kBSControlValue))
+    BSControl = registry.ReadBool(kBSControlValue);
+  registry.CloseKey();
+}
+
+void TfrmTippTemplate::LockPage() {
+  for (int index = 0; index < ComponentCount(); ++index) {
+    if (auto* control = dynamic_cast<TControl*>(Components(index)))
+      control->SetEnabled(false);
+  }
+  // What stays usable on an unsupported version: the texts, the list of supported versions and
+  // the registry lookup.
+  StaticTextTitle->SetEnabled(true);
+  MemoHelpD->SetEnabled(true);
+  MemoHelpUS->SetEnabled(true);
+  HotSpeedButtonInfo->SetEnabled(true);
+  HotSpeedButtonRegistry->SetEnabled(true);
+}
+
+void TfrmTippTemplate::FormShow(TComponent*) {
+  state_.TippShown = true;
+  StaticTextTitle->SetCaption(Caption());
+  MemoHelpD->SetText(services_.help.GetHelpText(HelpId, kHelpTextGerman));
+  MemoHelpUS->SetText(services_.help.GetHelpText(HelpId, kHelpTextEnglish));
+}
+
+void TfrmTippTemplate::Sprache(int language) {
+  state_.Language = language;
+  const TemplateTexts& texts = TemplateTextsFor(state_.Language);
+  HotSpeedButtonUndo->SetHint(texts.undoHint);
+  HotSpeedButtonOK->SetHint(texts.okHint);
+  HotSpeedButtonRegistry->SetHint(texts.registryHint);
+  HotSpeedButtonInfo->SetHint(texts.infoHint);
+  Fensterwechseln1->SetCaption(texts.switchWindowCaption);
+  MemoHelpD->SetVisible(texts.germanHelpVisible);
+  MemoHelpUS->SetVisible(texts.englishHelpVisible);
+}
+
+void TfrmTippTemplate::NeuStart() {
+  if (OfferRestart(services_.dialogs, services_.shutdown, Tag()))
+    Close();
+}
+
 void TfrmTippTemplate::WndProc(TMessage& message) {
   TForm::WndProc(message);
+  const HostCommand command =
+      DecodeHostCommand(state_.TippMessage, message.Msg, message.WParam, message.LParam);
+  switch (command.kind) {
+    case HostCommandKind::NotProtocol:
+    case HostCommandKind::None:
+      return;
+    case HostCommandKind::SetLeft:
+      SetLeft(command.value);
+      return;
+    case HostCommandKind::SetTop:
+      SetTop(command.value);
+      return;
+    case HostCommandKind::SetWidth:
+      SetWidth(command.value);
+      return;
+    case HostCommandKind::SetHeight:
+      SetHeight(command.value);
+      return;
+    case HostCommandKind::Show:
+      Show();
+      return;
+    case HostCommandKind::Close:
+      try {
+        Close();
+      } catch (...) {
+        services_.dialogs.ShowMessage("e");
+      }
+      // The page is gone after this call: nothing of it may be touched.
+      RequestDestroy();
+      return;
+  }
 }
-void TfrmTippTemplate::FormCreate(TComponent*) {}
-void TfrmTippTemplate::FormShow(TComponent*) {}
-void TfrmTippTemplate::Fensterwechseln1Click(TComponent*) {}
-void TfrmTippTemplate::HotSpeedButtonUndoClick(TComponent*) {}
-void TfrmTippTemplate::HotSpeedButtonOKClick(TComponent*) {}
-void TfrmTippTemplate::HotSpeedButtonRegistryClick(TComponent*) {}
-void TfrmTippTemplate::HotSpeedButtonInfoClick(TComponent*) {}
+
+void TfrmTippTemplate::Broadcast(std::uintptr_t code, std::intptr_t value) {
+  if (state_.TippMessage == 0)
+    return;
+  services_.messages.Broadcast(state_.TippMessage, code, value);
+}
+
+void TfrmTippTemplate::Fensterwechseln1Click(TComponent*) {
+  const HostNotification notification = SwitchWindowNotification();
+  Broadcast(notification.code, notification.value);
+}
+
+void TfrmTippTemplate::HotSpeedButtonUndoClick(TComponent*) {
+  state_.RestoreDefaults = true;
+}
+
+void TfrmTippTemplate::HotSpeedButtonOKClick(TComponent*) {
+  state_.TippSaved = true;
+  const HostNotification notification = OkNotification(state_.PendingAction());
+  // The last step: the host may close the page while it handles the notification.
+  Broadcast(notification.code, notification.value);
+}
+
+void TfrmTippTemplate::HotSpeedButtonRegistryClick(TComponent*) {
+  TRegistry registry(services_.registry);
+  registry.RootKey = RootKey::CurrentUser;
+  JumpToRegistryKey(registry, services_.help, services_.shell, Handle(), HelpId);
+}
+
+void TfrmTippTemplate::HotSpeedButtonInfoClick(TComponent*) {
+  services_.dialogs.ShowMessage(InfoText(state_.Language, state_.ValidOsMask));
+}
 
 }  // namespace pelk

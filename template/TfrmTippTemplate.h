@@ -3,6 +3,7 @@
 
 #include "controls/THotSpeedButton.h"
 #include "module/ModuleState.h"
+#include "platform/SystemServices.h"
 #include "platform/gui/TForm.h"
 #include "platform/gui/TImageList.h"
 #include "platform/gui/TMemo.h"
@@ -15,9 +16,15 @@ namespace pelk {
 // The page every tip derives from: frame, title, two help memos, four image buttons, the
 // pop-up menu and the image list, read from the form resource TFRMTIPPTEMPLATE. Derived pages
 // add their own resource on top and override the handlers they extend.
+//
+// Lifecycle: built by CreateForm (resources, then the create event: setting, resolution,
+// version check and lock-down); the module sets caption, bounds, Tag (the OS type), Hint and
+// HelpId, shows it (title and help texts) and calls Sprache. From then on it answers the host's
+// registered message in WndProc; the host's close command hides it and asks the owner set by
+// SetDestroyRequest to delete it, after which nothing of the page is touched.
 class TfrmTippTemplate : public TForm {
  public:
-  TfrmTippTemplate(GuiContext context, ModuleState& state);
+  TfrmTippTemplate(const SystemServices& services, ModuleState& state);
   static const ClassInfo& StaticClass();
   const ClassInfo& Class() const override { return StaticClass(); }
 
@@ -57,12 +64,20 @@ class TfrmTippTemplate : public TForm {
 
  protected:
   ModuleState& State() { return state_; }
+  SystemServices& Services() { return services_; }
   void RequestDestroy() {
     if (destroyRequest_)
       destroyRequest_();
   }
 
  private:
+  void LockPage();
+  void ReadBSControl();
+  // Sends the notification to every top-level window; without a registered message there is
+  // nobody who could understand it, so nothing is sent.
+  void Broadcast(std::uintptr_t code, std::intptr_t value);
+
+  SystemServices services_;
   ModuleState& state_;
   std::function<void()> destroyRequest_;
 };

@@ -1,6 +1,7 @@
 // The library's exports for creating, saving and freeing the page. Nothing escapes to the host
 // but the result codes.
 #include "module/Module.h"
+#include "module/Pelk412Page.h"
 #include "module/exports/ModuleInstance.h"
 #include "platform/win32/Win32System.h"
 
@@ -10,7 +11,7 @@ namespace {
 struct ModuleInstance {
   Win32System system;
   SystemServices services = system.Services();
-  Module module{services};
+  Module module{services, Pelk412PageFactory()};
 };
 }  // namespace
 
@@ -18,6 +19,19 @@ Module& TheModule() {
   static ModuleInstance instance;
   return instance.module;
 }
+
+namespace {
+// Loading the library registers the host message, before any export can be called.
+struct RegisterAtLoad {
+  RegisterAtLoad() noexcept {
+    try {
+      static_cast<void>(TheModule());
+    } catch (...) {
+      // The first export call tries again and answers with a result code.
+    }
+  }
+} registerAtLoad;
+}  // namespace
 
 }  // namespace pelk
 

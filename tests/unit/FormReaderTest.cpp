@@ -16,7 +16,7 @@ using test::GuiServices;
 class FormReading : public ::testing::Test {
  protected:
   std::unique_ptr<TfrmTippTemplate> Page() {
-    return CreateForm<TfrmTippTemplate>(services.Context(), state);
+    return CreateForm<TfrmTippTemplate>(services.Services(), state);
   }
   GuiServices services;
   ModuleState state;

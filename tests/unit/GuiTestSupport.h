@@ -1,52 +1,18 @@
 #pragma once
-// Small stand-ins for the dialog and message services, and generated picture tiles, for the GUI
-// library's tests.
+// The services and generated picture tiles for the GUI library's tests.
 #include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "platform/Dialogs.h"
-#include "platform/WindowMessages.h"
 #include "platform/gui/GuiContext.h"
 #include "platform/gui/TBitmap.h"
+#include "platform/headless/HeadlessSystem.h"
 
 namespace pelk::test {
 
-class RecordingDialogs : public Dialogs {
- public:
-  void ShowMessage(const std::string& text) override { messages.push_back(text); }
-  int MessageDlg(const std::string& text, MsgDlgType, unsigned, int) override {
-    messages.push_back(text);
-    return answer;
-  }
-  std::vector<std::string> messages;
-  int answer = mrOk;
-};
-
-// A desktop of top-level windows that delivers each broadcast to every window in turn.
-class DesktopDouble : public WindowMessages {
- public:
-  std::uint32_t RegisterMessage(const std::string&) override { return 0xC123; }
-  void Broadcast(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) override {
-    const std::vector<MessageTarget*> receivers = windows;
-    for (MessageTarget* window : receivers) {
-      // A receiver may destroy another one (or itself) while handling the message.
-      if (std::find(windows.begin(), windows.end(), window) == windows.end())
-        continue;
-      window->ReceiveMessage(message, wParam, lParam);
-    }
-  }
-  void AddTopLevel(MessageTarget& window) override { windows.push_back(&window); }
-  void RemoveTopLevel(MessageTarget& window) override {
-    windows.erase(std::remove(windows.begin(), windows.end(), &window), windows.end());
-  }
-  std::vector<MessageTarget*> windows;
-};
-
-struct GuiServices {
-  RecordingDialogs dialogs;
-  DesktopDouble desktop;
+// The headless services, seen as a plain form needs them or as a page does.
+struct GuiServices : HeadlessSystem {
   GuiContext Context() { return GuiContext{dialogs, desktop}; }
 };
 

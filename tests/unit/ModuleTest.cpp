@@ -40,7 +40,7 @@ class LoggingPage : public ModulePage {
 };
 
 PageFactory LoggingFactory(PageLog& log) {
-  return [&log](SystemServices&, ModuleState& state, const PageParameters&) {
+  return [&log](SystemServices&, ModuleState& state, const PageParameters&, PageDestroyRequest) {
     ++log.created;
     log.seenAtCreation = state;
     return std::make_unique<LoggingPage>(log);
@@ -135,11 +135,11 @@ TEST(Module, PageIsBuiltAfterTheStateAndDrivenUntilFreed) {
 TEST(Module, FailingPageCreationIsSwallowed) {
   HeadlessSystem system;
   SystemServices services = system.Services();
-  Module module(
-      services,
-      [](SystemServices&, ModuleState&, const PageParameters&) -> std::unique_ptr<ModulePage> {
-        throw std::runtime_error("form resource broken");
-      });
+  Module module(services,
+                [](SystemServices&, ModuleState&, const PageParameters&,
+                   PageDestroyRequest) -> std::unique_ptr<ModulePage> {
+                  throw std::runtime_error("form resource broken");
+                });
   EXPECT_EQ(module.ModulCreate(0, 0, 0, 0, 1, 0, "x", "y", 1, 1), 0);
   EXPECT_FALSE(module.HasPage());
   EXPECT_EQ(module.State().OsType, 1);

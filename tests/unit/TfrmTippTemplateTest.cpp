@@ -89,14 +89,19 @@ class TObservedTemplate : public TfrmTippTemplate {
   void HotSpeedButtonInfoClick(TComponent*) override { throw std::range_error("Range check"); }
 };
 
+// Pages on a supported version, so the create handler leaves every control enabled.
 class TemplatePage : public ::testing::Test {
  protected:
+  void SetUp() override {
+    state.OsType = 13;
+    state.ValidOsMask = 0x1000;
+  }
   GuiServices services;
   ModuleState state;
 };
 
 TEST_F(TemplatePage, ReadsTheLayoutOfItsResource) {
-  auto page = CreateForm<TfrmTippTemplate>(services.Context(), state);
+  auto page = CreateForm<TfrmTippTemplate>(services.Services(), state);
   EXPECT_EQ(page->Name(), "frmTippTemplate");
   EXPECT_EQ(page->Caption(), "frmTippTemplate");
   EXPECT_EQ(page->ClientWidth(), 292);
@@ -158,7 +163,8 @@ TEST_F(TemplatePage, ReadsTheLayoutOfItsResource) {
   EXPECT_EQ(page->HotSpeedButtonInfo->ImageIndex(), 4);
   EXPECT_EQ(page->HotSpeedButtonInfo->HotImageIndex(), 5);
 
-  EXPECT_EQ(page->StaticTextTitle->Caption(), "StaticTextTitle");
+  // The create handler has put the page's caption into the title.
+  EXPECT_EQ(page->StaticTextTitle->Caption(), "frmTippTemplate");
   EXPECT_FALSE(page->StaticTextTitle->AutoSize());
   const TFont& title = page->StaticTextTitle->Font();
   EXPECT_EQ(title.Name, "Tahoma");
@@ -186,7 +192,7 @@ TEST_F(TemplatePage, ReadsTheLayoutOfItsResource) {
 }
 
 TEST_F(TemplatePage, TabOrderOfTheWindowedControls) {
-  auto page = CreateForm<TfrmTippTemplate>(services.Context(), state);
+  auto page = CreateForm<TfrmTippTemplate>(services.Services(), state);
   const std::vector<TWinControl*> expected = {
       page->PanelRightBorder, page->PanelLeftBorder, page->PanelTopBorder, page->PanelBottomBorder,
       page->MemoHelpD,        page->StaticTextTitle, page->MemoHelpUS};
@@ -204,7 +210,7 @@ TEST_F(TemplatePage, TabOrderOfTheWindowedControls) {
 }
 
 TEST_F(TemplatePage, AnchorsKeepTheirDistancesWhenThePageIsResized) {
-  auto page = CreateForm<TfrmTippTemplate>(services.Context(), state);
+  auto page = CreateForm<TfrmTippTemplate>(services.Services(), state);
   page->SetClientWidth(392);
   EXPECT_EQ(page->HotSpeedButtonOK->Left(), 16);
   EXPECT_EQ(page->HotSpeedButtonUndo->Left(), 56);
@@ -241,7 +247,7 @@ TEST_F(TemplatePage, AnchorsKeepTheirDistancesWhenThePageIsResized) {
 }
 
 TEST_F(TemplatePage, ScaleByShrinksBoundsAndFontsAndRefusesAZeroDivisor) {
-  auto page = CreateForm<TfrmTippTemplate>(services.Context(), state);
+  auto page = CreateForm<TfrmTippTemplate>(services.Services(), state);
   page->ScaleBy(96, 0);
   page->ScaleBy(0, 96);
   EXPECT_EQ(page->ClientWidth(), 292);
@@ -263,7 +269,7 @@ TEST_F(TemplatePage, ScaleByShrinksBoundsAndFontsAndRefusesAZeroDivisor) {
 }
 
 TEST_F(TemplatePage, DerivedResourceAppliesOnTopAndItsHandlersWin) {
-  auto page = CreateForm<TTestTipPage>(services.Context(), state);
+  auto page = CreateForm<TTestTipPage>(services.Services(), state);
   EXPECT_EQ(page->Name(), "FormTest");
   EXPECT_EQ(page->Caption(), "Kontextmen\xFC f\xFCr Datei-Operationen");
   EXPECT_TRUE(page->OldCreateOrder());
@@ -305,7 +311,7 @@ TEST_F(TemplatePage, DerivedResourceAppliesOnTopAndItsHandlersWin) {
 }
 
 TEST_F(TemplatePage, TheTemplateHandlerRunsOnlyWhenTheDerivedOneCallsIt) {
-  auto page = CreateForm<TTestTipPage>(services.Context(), state);
+  auto page = CreateForm<TTestTipPage>(services.Services(), state);
   page->calls.clear();
   page->HotSpeedButtonOK->UserClick();
   EXPECT_EQ(page->calls, std::vector<std::string>{"tip ok from HotSpeedButtonOK"});
@@ -322,7 +328,7 @@ TEST_F(TemplatePage, TheTemplateHandlerRunsOnlyWhenTheDerivedOneCallsIt) {
 }
 
 TEST_F(TemplatePage, MenuShortCutRightClickShowAndErrorsInHandlers) {
-  auto page = CreateForm<TObservedTemplate>(services.Context(), state);
+  auto page = CreateForm<TObservedTemplate>(services.Services(), state);
   EXPECT_FALSE(page->UserKeyDown(kVkF12, scShift));
   EXPECT_FALSE(page->UserKeyDown(kVkF12 - 1));
   EXPECT_TRUE(page->UserKeyDown(kVkF12));
@@ -346,18 +352,18 @@ TEST_F(TemplatePage, MenuShortCutRightClickShowAndErrorsInHandlers) {
 
   // An error in a click handler is reported and the page keeps going.
   page->HotSpeedButtonInfo->UserClick();
-  EXPECT_EQ(services.dialogs.messages, std::vector<std::string>{"Range check"});
+  EXPECT_EQ(services.dialogs.Texts(), std::vector<std::string>{"Range check"});
   EXPECT_TRUE(page->UserKeyDown(kVkF12));
 }
 
 TEST_F(TemplatePage, AHandlerMayDestroyThePageFromAClickAMessageOrABroadcast) {
   // From the menu shortcut.
   std::unique_ptr<TObservedTemplate> page =
-      CreateForm<TObservedTemplate>(services.Context(), state);
+      CreateForm<TObservedTemplate>(services.Services(), state);
   page->onSwitch = [&] { page.reset(); };
   EXPECT_TRUE(page->UserKeyDown(kVkF12));
   EXPECT_EQ(page, nullptr);
-  EXPECT_TRUE(services.desktop.windows.empty());
+  EXPECT_EQ(services.desktop.TopLevelCount(), 0u);
 
   // From a window message that reaches the page in a broadcast, next to another window.
   struct TClosingPage : TfrmTippTemplate {
@@ -370,12 +376,12 @@ TEST_F(TemplatePage, AHandlerMayDestroyThePageFromAClickAMessageOrABroadcast) {
       }
     }
   };
-  std::unique_ptr<TClosingPage> closing = CreateForm<TClosingPage>(services.Context(), state);
-  auto other = CreateForm<TfrmTippTemplate>(services.Context(), state);
+  std::unique_ptr<TClosingPage> closing = CreateForm<TClosingPage>(services.Services(), state);
+  auto other = CreateForm<TfrmTippTemplate>(services.Services(), state);
   closing->SetDestroyRequest([&] { closing.reset(); });
   services.desktop.Broadcast(0xC123, 0, 0);
   EXPECT_EQ(closing, nullptr);
-  EXPECT_EQ(services.desktop.windows.size(), 1u);
+  EXPECT_EQ(services.desktop.TopLevelCount(), 1u);
 
   // From a click on one of its own buttons.
   struct TSelfDestroying : TfrmTippTemplate {
@@ -383,18 +389,19 @@ TEST_F(TemplatePage, AHandlerMayDestroyThePageFromAClickAMessageOrABroadcast) {
     std::function<void()> onOk;
     void HotSpeedButtonOKClick(TComponent*) override { onOk(); }
   };
-  std::unique_ptr<TSelfDestroying> clicked = CreateForm<TSelfDestroying>(services.Context(), state);
+  std::unique_ptr<TSelfDestroying> clicked =
+      CreateForm<TSelfDestroying>(services.Services(), state);
   clicked->onOk = [&] { clicked.reset(); };
   THotSpeedButton* button = clicked->HotSpeedButtonOK;
   const auto token = button->LifeToken();
   button->UserClick();
   EXPECT_TRUE(token.expired());
   EXPECT_EQ(clicked, nullptr);
-  EXPECT_TRUE(services.dialogs.messages.empty());
+  EXPECT_TRUE(services.dialogs.Texts().empty());
 }
 
 TEST_F(TemplatePage, ButtonsShowTheirNormalImagesOnceTheListHoldsThem) {
-  auto page = CreateForm<TfrmTippTemplate>(services.Context(), state);
+  auto page = CreateForm<TfrmTippTemplate>(services.Services(), state);
   page->ImageList1->Clear();
   for (int i = 0; i < 12; ++i)
     page->ImageList1->Add(Tile(i));
@@ -415,7 +422,7 @@ TEST_F(TemplatePage, ButtonsShowTheirNormalImagesOnceTheListHoldsThem) {
 }
 
 TEST_F(TemplatePage, TheEmbeddedStripGivesEachButtonItsNormalImageAtCreation) {
-  auto page = CreateForm<TfrmTippTemplate>(services.Context(), state);
+  auto page = CreateForm<TfrmTippTemplate>(services.Services(), state);
   ASSERT_EQ(page->ImageList1->Count(), 12);
   THotSpeedButton* buttons[] = {page->HotSpeedButtonOK, page->HotSpeedButtonUndo,
                                 page->HotSpeedButtonInfo, page->HotSpeedButtonRegistry};

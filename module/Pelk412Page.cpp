@@ -1,0 +1,35 @@
+#include "module/Pelk412Page.h"
+
+#include <utility>
+
+namespace pelk {
+
+Pelk412Page::Pelk412Page(SystemServices& services, ModuleState& state,
+                         const PageParameters& parameters, PageDestroyRequest destroyRequest)
+    : form_(CreateForm<TFormPelk412>(services, state)) {
+  TFormPelk412& form = *form_;
+  form.SetDestroyRequest(std::move(destroyRequest));
+  form.SetCaption(parameters.Caption);
+  form.SetLeft(parameters.Left);
+  form.SetTop(parameters.Top);
+  form.SetWidth(parameters.Width);
+  form.SetHeight(parameters.Height);
+  form.SetTag(parameters.OsType);
+  form.SetHint(parameters.Hint);
+  form.HelpId = parameters.HelpId;
+  form.Show();
+  form.Sprache(parameters.Language);
+}
+
+void Pelk412Page::SaveChanges() {
+  form_->HotSpeedButtonOKClick(nullptr);
+}
+
+PageFactory Pelk412PageFactory() {
+  return [](SystemServices& services, ModuleState& state, const PageParameters& parameters,
+            PageDestroyRequest destroyRequest) -> std::unique_ptr<ModulePage> {
+    return std::make_unique<Pelk412Page>(services, state, parameters, std::move(destroyRequest));
+  };
+}
+
+}  // namespace pelk

@@ -6,7 +6,9 @@
 
 #include "bench/native/ModuleCycle.h"
 #include "module/Module.h"
+#include "module/Pelk412Page.h"
 #include "platform/headless/HeadlessSystem.h"
+#include "tip/ContextMenuSwitch.h"
 
 int main(int argc, char** argv) {
   const int cycles = argc > 1 ? std::atoi(argv[1]) : 1;
@@ -17,8 +19,13 @@ int main(int argc, char** argv) {
   pelk::HeadlessSystem system;
   system.help.Texts[{412, 2}] = std::string("Blendet die Eintr\xE4ge ein oder aus.");
   system.help.Texts[{412, 4}] = std::string("Shows or hides the entries.");
+  // Both entries shown, as on a fresh system: the page reads a ticked box.
+  for (const auto* handler : {&pelk::kCopyToHandler, &pelk::kMoveToHandler}) {
+    system.registry.SetValue(pelk::RootKey::ClassesRoot, handler->keyPath, "",
+                             pelk::RegistryValue::String(handler->classId));
+  }
   pelk::SystemServices services = system.Services();
-  pelk::Module module(services);
+  pelk::Module module(services, pelk::Pelk412PageFactory());
   int failures = 0;
   for (int cycle = 1; cycle <= cycles; ++cycle) {
     const pelk::bench::CycleResult result = pelk::bench::RunModuleCycle(module);

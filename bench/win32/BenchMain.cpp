@@ -29,6 +29,7 @@ struct Options {
   int runs = 21;
   int cycles = 500;
   bool requirePage = false;
+  std::vector<std::string> preload;  // libraries a host would hold already, loaded up front
 };
 
 std::string ExecutableFolder() {
@@ -58,6 +59,8 @@ std::optional<Options> Parse(int argc, char** argv) {
     const bool hasValue = i + 1 < argc;
     if (flag == "--require-page") {
       options.requirePage = true;
+    } else if (flag == "--preload" && hasValue) {
+      options.preload.push_back(argv[++i]);
     } else if (flag == "--dll" && hasValue) {
       options.dll = argv[++i];
     } else if (flag == "--size32" && hasValue) {
@@ -170,6 +173,20 @@ std::optional<CycleFigures> RunCycles(const Options& options, std::string* error
   return figures;
 }
 
+// The same cycles with the hand-built window: what the system itself keeps per window, to tell
+// apart from what the module keeps.
+CycleFigures RunReferenceCycles(HINSTANCE instance, int count) {
+  CycleFigures figures;
+  OpenReference(instance);
+  figures.before = SampleProcessCounters();
+  for (int cycle = 0; cycle < count; ++cycle) {
+    if (!OpenReference(instance))
+      ++figures.failedFrees;
+  }
+  figures.after = SampleProcessCounters();
+  return figures;
+}
+
 std::optional<std::int64_t> Growth(std::optional<std::int64_t> before,
                                    std::optional<std::int64_t> after) {
   if (!before || !after)
@@ -192,6 +209,12 @@ std::string Describe(const PageCheck& check) {
 }
 
 int Run(const Options& options) {
+  for (const std::string& library : options.preload) {
+    if (!LoadLibraryA(library.c_str())) {
+      std::fprintf(stderr, "pelk_bench: cannot preload %s\n", library.c_str());
+      return 2;
+    }
+  }
   const HINSTANCE instance = GetModuleHandleA(nullptr);
   if (!ReferencePage::RegisterWindowClass(instance)) {
     std::fprintf(stderr, "pelk_bench: cannot register the reference window class\n");
@@ -239,6 +262,7 @@ int Run(const Options& options) {
     std::fprintf(stderr, "pelk_bench: %s\n", error.c_str());
     return 2;
   }
+  const CycleFigures referenceCycles = RunReferenceCycles(instance, options.cycles);
   const auto gdiGrowth = Growth(cycles->before.GdiObjects, cycles->after.GdiObjects);
   const auto userGrowth = Growth(cycles->before.UserObjects, cycles->after.UserObjects);
   const auto memoryGrowth = Growth(cycles->before.PrivateBytes, cycles->after.PrivateBytes);
@@ -266,6 +290,16 @@ int Run(const Options& options) {
   report.Add("private bytes after", Kilobytes(cycles->after.PrivateBytes));
   report.Add("private bytes growth" + perCycles, Kilobytes(memoryGrowth, true), "< 64 KB",
              Below(AsDouble(memoryGrowth), kMemoryGrowthTarget));
+  report.Add(
+      "private bytes growth, reference" + perCycles,
+      Kilobytes(Growth(referenceCycles.before.PrivateBytes, referenceCycles.after.PrivateBytes),
+                true));
+  report.Add(
+      "GDI/USER growth, reference" + perCycles,
+      Count(Growth(referenceCycles.before.GdiObjects, referenceCycles.after.GdiObjects), true) +
+          "/" +
+          Count(Growth(referenceCycles.before.UserObjects, referenceCycles.after.UserObjects),
+                true));
   report.Note("module page: " + Describe(moduleCheck));
   report.Note("reference page: " + Describe(referenceCheck));
   report.Note("library: " + options.dll);
@@ -291,7 +325,7 @@ int main(int argc, char** argv) {
   if (!options) {
     std::fprintf(stderr,
                  "usage: pelk_bench [--dll PATH] [--size32 PATH] [--size64 PATH] [--runs N] "
-                 "[--cycles N] [--require-page]\n");
+                 "[--cycles N] [--require-page] [--preload DLL]...\n");
     return 2;
   }
   return pelk::bench::Run(*options);

@@ -168,9 +168,7 @@ void TfrmTippTemplate::HotSpeedButtonOKClick(TComponent*) {
 }
 
 void TfrmTippTemplate::HotSpeedButtonRegistryClick(TComponent*) {
-  TRegistry registry(services_.registry);
-  registry.RootKey = RootKey::CurrentUser;
-  JumpToRegistryKey(registry, services_.help, services_.shell, Handle(), HelpId);
+  JumpToRegistryKey(services_.registry, services_.help, services_.shell, Handle(), HelpId);
 }
 
 void TfrmTippTemplate::HotSpeedButtonInfoClick(TComponent*) {

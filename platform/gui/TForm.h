@@ -98,7 +98,6 @@ class TForm : public TWinControl, public MessageTarget {
   int textHeight_ = 13;
   TNotifyEvent onCreate_;
   TNotifyEvent onShow_;
-  bool registered_ = false;
 };
 
 template <class T, class... Args>

@@ -16,6 +16,8 @@
 #include "platform/win32/Win32Handles.h"
 #include "platform/win32/Win32Module.h"
 
+#include <commctrl.h>
+
 namespace pelk {
 
 namespace {
@@ -142,7 +144,11 @@ class Win32Peer : public FormPeer {
     HWND hwnd = hwnd_.get();
     if (hwnd == nullptr)
       return;
+    if (Win32Peer* form = FormPeerOf(control_); form != nullptr && form != this) {
+      form->RemoveTool(hwnd);
+    }
     RemovePropA(hwnd, kPeerProperty);
+    tooltip_.reset();  // before the window that owns it
     if (oldProc_ != nullptr) {
       SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc_));
     }
@@ -246,6 +252,10 @@ class Win32Peer : public FormPeer {
     ApplyFont();
     if (kind_ == Kind::CheckBox)
       TextChanged();
+    if (kind_ != Kind::Form) {
+      if (Win32Peer* form = FormPeerOf(control_))
+        form->AddTool(hwnd);
+    }
     if (kind_ == Kind::Form) {
       StyleChanged();
       VisibleChanged();
@@ -376,6 +386,22 @@ class Win32Peer : public FormPeer {
           }
         }
         break;
+      case WM_NOTIFY: {
+        auto* header = reinterpret_cast<NMHDR*>(lParam);
+        if (header != nullptr && header->hwndFrom == tooltip_.get() &&
+            header->code == TTN_GETDISPINFOA) {
+          auto* info = reinterpret_cast<NMTTDISPINFOA*>(lParam);
+          Win32Peer* child = FromHwnd(reinterpret_cast<HWND>(header->idFrom));
+          hintText_.clear();
+          if (child != nullptr && child->control_.EffectiveShowHint()) {
+            hintText_ = child->control_.Hint();
+          }
+          info->lpszText = hintText_.data();
+          message.Result = 0;
+          return;
+        }
+        break;
+      }
       case WM_SETCURSOR:
         if (reinterpret_cast<HWND>(wParam) == hwnd && LOWORD(lParam) == HTCLIENT &&
             form.Cursor() != crDefault) {
@@ -395,6 +421,58 @@ class Win32Peer : public FormPeer {
   }
 
  private:
+  static Win32Peer* FormPeerOf(const TControl& control) {
+    TForm* form = control.ParentForm();
+    return form != nullptr ? dynamic_cast<Win32Peer*>(form->Peer()) : nullptr;
+  }
+
+  // Hints: one tooltip window per form, a tool per child window; the text is asked for when
+  // the tip opens, so it always shows the control's current hint.
+  void AddTool(HWND child) {
+    if (tooltip_.get() == nullptr) {
+      INITCOMMONCONTROLSEX init{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+      InitCommonControlsEx(&init);
+      tooltip_ = UniqueHwnd(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                                            WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                            hwnd_.get(), nullptr, CodeModule(), nullptr));
+    }
+    if (tooltip_.get() == nullptr)
+      return;
+    TOOLINFOA tool = Tool(child);
+    SendMessageA(tooltip_.get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+
+  void RemoveTool(HWND child) {
+    if (tooltip_.get() == nullptr)
+      return;
+    TOOLINFOA tool = Tool(child);
+    SendMessageA(tooltip_.get(), TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+
+  TOOLINFOA Tool(HWND child) const {
+    TOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V1_SIZE;
+    tool.uFlags = TTF_IDISHWND;
+    tool.hwnd = hwnd_.get();
+    tool.uId = reinterpret_cast<UINT_PTR>(child);
+    tool.lpszText = LPSTR_TEXTCALLBACKA;
+    return tool;
+  }
+
+  void RelayToTooltip(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg != WM_MOUSEMOVE && msg != WM_LBUTTONDOWN && msg != WM_LBUTTONUP &&
+        msg != WM_RBUTTONDOWN && msg != WM_RBUTTONUP) {
+      return;
+    }
+    Win32Peer* form = FormPeerOf(control_);
+    if (form == nullptr || form->tooltip_.get() == nullptr)
+      return;
+    MSG relayed{hwnd_.get(), msg, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
+    GetCursorPos(&relayed.pt);
+    SendMessageA(form->tooltip_.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+  }
+
   // Notifications that child windows send their parent. True when handled.
   bool HandleChildMessage(TMessage& message) {
     switch (message.Msg) {
@@ -519,6 +597,7 @@ class Win32Peer : public FormPeer {
     if (kind_ == Kind::Form) {
       return static_cast<TForm&>(control_).ReceiveMessage(msg, wParam, lParam);
     }
+    RelayToTooltip(msg, wParam, lParam);
     TMessage message{msg, wParam, lParam, 0};
     if (HandleChildMessage(message))
       return message.Result;
@@ -592,6 +671,7 @@ class Win32Peer : public FormPeer {
     HWND hwnd = hwnd_.get();
     const WNDPROC old = oldProc_;
     const auto token = control_.LifeToken();
+    RelayToTooltip(msg, wParam, lParam);
     switch (msg) {
       case WM_KEYDOWN:
       case WM_SYSKEYDOWN:
@@ -668,6 +748,8 @@ class Win32Peer : public FormPeer {
   UniqueIcon bigIcon_;
   UniqueIcon smallIcon_;
   std::string iconName_;
+  UniqueHwnd tooltip_;
+  std::string hintText_;
   bool tracking_ = false;
   bool applying_ = false;
 };

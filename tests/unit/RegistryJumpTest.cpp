@@ -1,94 +1,67 @@
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 #include <string>
-#include <vector>
 
+#include "platform/headless/HeadlessSystem.h"
 #include "template/RegistryJump.h"
 
 namespace pelk {
 namespace {
 
-using ::testing::Return;
-using ::testing::StrictMock;
+const std::string kRegedit = "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Regedit";
 
-class MockHelpTexts : public HelpTexts {
+// A shell that looks at the registry at the moment the editor would start.
+class WatchingShell : public RecordingShell {
  public:
-  MOCK_METHOD(std::string, GetHelpText, (int helpId, int kind), (override));
-};
-
-class MockShell : public Shell {
- public:
-  MOCK_METHOD(void, Execute,
-              (WindowHandle parent, const std::string& verb, const std::string& file,
-               const std::string& parameters, const std::string& directory, int showCommand),
-              (override));
-  MOCK_METHOD(void, NotifyAssociationsChanged, (), (override));
-};
-
-// An accessor with the shape the jump expects; it refuses writes without an open key, as the
-// real one does.
-class RecordingRegistry {
- public:
-  explicit RecordingRegistry(bool opens) : opens_(opens) {}
-  bool OpenKey(const std::string& path, bool canCreate) {
-    calls.push_back("open " + path + (canCreate ? " create" : ""));
-    open_ = opens_;
-    return open_;
+  explicit WatchingShell(MemoryRegistryStore& registry) : registry_(registry) {}
+  void Execute(WindowHandle parent, const std::string& verb, const std::string& file,
+               const std::string& parameters, const std::string& directory,
+               int showCommand) override {
+    openKeysAtStart = registry_.OpenKeyCount();
+    lastKeyAtStart = registry_.Value(RootKey::CurrentUser, kRegedit, "LastKey");
+    RecordingShell::Execute(parent, verb, file, parameters, directory, showCommand);
   }
-  void WriteString(const std::string& name, const std::string& value) {
-    if (!open_)
-      throw std::runtime_error("no key open");
-    calls.push_back("write " + name + "=" + value);
-  }
-  void CloseKey() {
-    calls.push_back("close");
-    open_ = false;
-  }
-  std::vector<std::string> calls;
+  int openKeysAtStart = -1;
+  std::optional<RegistryValue> lastKeyAtStart;
 
  private:
-  bool opens_;
-  bool open_ = false;
+  MemoryRegistryStore& registry_;
 };
 
-TEST(RegistryJump, WritesLastKeyThenStartsTheEditorOwnedByThePage) {
-  RecordingRegistry registry(true);
-  StrictMock<MockHelpTexts> help;
-  StrictMock<MockShell> shell;
-  EXPECT_CALL(help, GetHelpText(4711, 5))
-      .WillOnce(Return("HKEY_CLASSES_ROOT\\AllFileSystemObjects"));
-  EXPECT_CALL(shell, Execute(WindowHandle{0x1234}, "", "regedit.exe", "", "", 5))
-      .WillOnce([&registry](WindowHandle, const std::string&, const std::string&,
-                            const std::string&, const std::string&, int) {
-        // The key is written and closed before the editor starts reading it.
-        ASSERT_EQ(registry.calls.size(), 3u);
-        EXPECT_EQ(registry.calls.back(), "close");
-      });
-  JumpToRegistryKey(registry, help, shell, 0x1234, 4711);
-  EXPECT_EQ(registry.calls,
-            (std::vector<std::string>{
-                "open Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Regedit create",
-                "write LastKey=HKEY_CLASSES_ROOT\\AllFileSystemObjects", "close"}));
+TEST(RegistryJump, WritesLastKeyAndClosesItBeforeTheEditorStarts) {
+  HeadlessSystem system;
+  WatchingShell shell(system.registry);
+  system.help.Texts[{4711, 5}] = "HKEY_CLASSES_ROOT\\AllFileSystemObjects";
+  system.registry.SetValue(RootKey::CurrentUser, kRegedit, "LastKey",
+                           RegistryValue::String("HKEY_CURRENT_USER\\Old"));
+  JumpToRegistryKey(system.registry, system.help, shell, 0x1234, 4711);
+  EXPECT_EQ(shell.openKeysAtStart, 0);
+  EXPECT_EQ(shell.lastKeyAtStart, RegistryValue::String("HKEY_CLASSES_ROOT\\AllFileSystemObjects"));
+  ASSERT_EQ(shell.Executions.size(), 1u);
+  const RecordingShell::Execution& run = shell.Executions[0];
+  EXPECT_EQ(run.parent, WindowHandle{0x1234});
+  EXPECT_EQ(run.verb, "");
+  EXPECT_EQ(run.file, "regedit.exe");
+  EXPECT_EQ(run.parameters, "");
+  EXPECT_EQ(run.directory, "");
+  EXPECT_EQ(run.showCommand, 5);
 }
 
-TEST(RegistryJump, UnknownHelpIdWritesAnEmptyLastKey) {
-  RecordingRegistry registry(true);
-  StrictMock<MockHelpTexts> help;
-  StrictMock<MockShell> shell;
-  EXPECT_CALL(help, GetHelpText(-1, 5)).WillOnce(Return(""));
-  EXPECT_CALL(shell, Execute(0, "", "regedit.exe", "", "", 5));
-  JumpToRegistryKey(registry, help, shell, 0, -1);
-  EXPECT_EQ(registry.calls.at(1), "write LastKey=");
+TEST(RegistryJump, AMissingKeyIsCreatedAndAnUnknownIdWritesAnEmptyLastKey) {
+  HeadlessSystem system;
+  JumpToRegistryKey(system.registry, system.help, system.shell, 0, -1);
+  EXPECT_EQ(system.registry.Value(RootKey::CurrentUser, kRegedit, "LastKey"),
+            RegistryValue::String(""));
+  EXPECT_EQ(system.shell.Executions.size(), 1u);
 }
 
-TEST(RegistryJump, AKeyThatDoesNotOpenStopsTheJumpBeforeTheEditor) {
-  RecordingRegistry registry(false);
-  StrictMock<MockHelpTexts> help;
-  StrictMock<MockShell> shell;  // no Execute expected
-  EXPECT_CALL(help, GetHelpText(7, 5)).WillOnce(Return("HKEY_CURRENT_USER"));
-  EXPECT_THROW(JumpToRegistryKey(registry, help, shell, 0x10, 7), std::runtime_error);
+TEST(RegistryJump, AKeyThatCannotBeWrittenStopsTheJumpBeforeTheEditor) {
+  HeadlessSystem system;
+  system.registry.DenyWriteAccess(RootKey::CurrentUser, kRegedit);
+  EXPECT_THROW(JumpToRegistryKey(system.registry, system.help, system.shell, 0x10, 7),
+               std::runtime_error);
+  EXPECT_TRUE(system.shell.Executions.empty());
+  EXPECT_EQ(system.registry.OpenKeyCount(), 0);
 }
 
 }  // namespace

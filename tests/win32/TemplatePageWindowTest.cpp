@@ -2,6 +2,8 @@
 // keyboard, a real message box for an error, and pages that destroy themselves from a click.
 #include "platform/win32/WindowsApi.h"
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -177,6 +179,9 @@ class TWatchedPage : public TfrmTippTemplate {
 class TemplatePageWindow : public ::testing::Test {
  protected:
   void SetUp() override {
+    // A supported Windows version, so the creation handler leaves every button enabled.
+    state.OsType = 10;
+    state.ValidOsMask = 0x200;
     page = CreateForm<TWatchedPage>(system.Services(), state);
     page->Show();
     Pump(150);
@@ -328,6 +333,120 @@ TEST_F(TemplatePageWindow, APageDestroyedFromItsButtonOrItsWindowProcedureIsLeft
   // The classes go with their last window.
   WNDCLASSA info;
   EXPECT_FALSE(GetClassInfoA(GetModuleHandleA(nullptr), "PelkSpeedButton", &info));
+}
+
+struct FoundTip {
+  HWND hwnd = nullptr;
+};
+
+BOOL CALLBACK FindVisibleTip(HWND hwnd, LPARAM lParam) {
+  char name[64] = {};
+  GetClassNameA(hwnd, name, sizeof name);
+  if (std::string(name) == "tooltips_class32" && IsWindowVisible(hwnd)) {
+    reinterpret_cast<FoundTip*>(lParam)->hwnd = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+TEST_F(TemplatePageWindow, AButtonsHintShowsAsATooltipUnderThePointer) {
+  page->HotSpeedButtonOK->SetHint("Changes will be saved immediately");
+  page->HotSpeedButtonUndo->SetHint("Restore defaults");
+  page->HotSpeedButtonUndo->SetShowHint(false);
+  MoveMouse(x0 + 150, y0 + 250);
+  Pump(100);
+  MoveMouse(x0 + 34, y0 + 399);
+  FoundTip tip;
+  for (int i = 0; i < 40 && tip.hwnd == nullptr; ++i) {
+    Pump(50);
+    EnumThreadWindows(GetCurrentThreadId(), &FindVisibleTip, reinterpret_cast<LPARAM>(&tip));
+  }
+  if (tip.hwnd == nullptr) {
+    HWND any = FindWindowExA(nullptr, nullptr, "tooltips_class32", nullptr);
+    ADD_FAILURE() << "tooltip " << any << " tools "
+                  << (any ? SendMessageA(any, TTM_GETTOOLCOUNT, 0, 0) : -1) << " visible "
+                  << (any ? IsWindowVisible(any) : -1);
+  }
+  ASSERT_NE(tip.hwnd, nullptr);
+  char text[128] = {};
+  GetWindowTextA(tip.hwnd, text, sizeof text);
+  EXPECT_STREQ(text, "Changes will be saved immediately");
+
+  // A control whose hints are off shows none.
+  MoveMouse(x0 + 150, y0 + 250);
+  Pump(300);
+  MoveMouse(x0 + 74, y0 + 399);
+  tip.hwnd = nullptr;
+  for (int i = 0; i < 30; ++i) {
+    Pump(50);
+    EnumThreadWindows(GetCurrentThreadId(), &FindVisibleTip, reinterpret_cast<LPARAM>(&tip));
+    if (tip.hwnd != nullptr) {
+      GetWindowTextA(tip.hwnd, text, sizeof text);
+      EXPECT_STRNE(text, "Restore defaults");
+    }
+  }
+}
+
+// From a helper thread: waits for the pop-up menu of the given thread, reads the menu, then
+// picks the first entry with the keyboard as a user would.
+struct MenuPicker {
+  DWORD thread = 0;
+  bool seen = false;
+  std::string entry;
+
+  static BOOL CALLBACK FindMenu(HWND hwnd, LPARAM lParam) {
+    char name[16] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    if (std::string(name) == "#32768" && IsWindowVisible(hwnd)) {
+      *reinterpret_cast<HWND*>(lParam) = hwnd;
+      return FALSE;
+    }
+    return TRUE;
+  }
+
+  static DWORD WINAPI Run(void* self) {
+    auto* picker = static_cast<MenuPicker*>(self);
+    for (int i = 0; i < 200; ++i) {
+      HWND menu = nullptr;
+      EnumWindows(&FindMenu, reinterpret_cast<LPARAM>(&menu));
+      if (menu != nullptr) {
+        picker->seen = true;
+        HMENU handle = reinterpret_cast<HMENU>(SendMessageA(menu, 0x01E1, 0, 0));  // MN_GETHMENU
+        char text[64] = {};
+        GetMenuStringA(handle, 0, text, sizeof text, MF_BYPOSITION);
+        picker->entry = text;
+        PressKey(VK_DOWN);
+        Sleep(50);
+        PressKey(VK_RETURN);
+        return 0;
+      }
+      Sleep(20);
+    }
+    return 0;
+  }
+};
+
+TEST_F(TemplatePageWindow, ARightClickOnAChildOpensThePagesMenuAndItsEntryRuns) {
+  MenuPicker picker;
+  picker.thread = GetCurrentThreadId();
+  HANDLE helper = CreateThread(nullptr, 0, &MenuPicker::Run, &picker, 0, nullptr);
+  ASSERT_NE(helper, nullptr);
+  MoveMouse(x0 + 100, y0 + 80);  // over the help memo
+  Pump(50);
+  INPUT inputs[2]{};
+  inputs[0].type = INPUT_MOUSE;
+  inputs[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+  inputs[1].type = INPUT_MOUSE;
+  inputs[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+  SendInput(2, inputs, sizeof(INPUT));
+  for (int i = 0; i < 60 && page->switches == 0; ++i)
+    Pump(50);
+  WaitForSingleObject(helper, 5000);
+  CloseHandle(helper);
+  EXPECT_TRUE(picker.seen);
+  EXPECT_EQ(picker.entry, "Fenster wechseln\tF12");
+  EXPECT_EQ(page->switches, 1);
+  EXPECT_EQ(page->PopupMenu1->PopupCount(), 1);
 }
 
 }  // namespace

@@ -1,0 +1,51 @@
+#pragma once
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace pelk::bench {
+
+// What the benchmark hands to ModulCreate: the page at its design size, German, supported.
+struct CreateArguments {
+  int Left = 120;
+  int Top = 80;
+  int Width = 298;
+  int Height = 455;
+  int OsType = 13;
+  int Language = 0;
+  const char* Caption = "Kontextmen\xFC f\xFCr Datei-Operationen";
+  const char* Hint = "";
+  int ValidOsMask = 0x1FFF;
+  int HelpId = 412;
+};
+
+// The tip library loaded with LoadLibrary and its two exports the benchmark drives. Move-only;
+// frees the library unless Unload() already did.
+class ModuleLibrary {
+ public:
+  [[nodiscard]] static std::optional<ModuleLibrary> Load(const std::string& path,
+                                                         std::string* error);
+  ModuleLibrary(ModuleLibrary&& other) noexcept;
+  ModuleLibrary& operator=(ModuleLibrary&& other) noexcept;
+  ModuleLibrary(const ModuleLibrary&) = delete;
+  ModuleLibrary& operator=(const ModuleLibrary&) = delete;
+  ~ModuleLibrary();
+
+  int Create(const CreateArguments& arguments) const;
+  int Free() const;
+  void Unload();
+
+ private:
+  using CreateFunction = int(WINAPI*)(int, int, int, int, int, int, const char*, const char*, int,
+                                      int);
+  using FreeFunction = int(WINAPI*)();
+
+  ModuleLibrary(HMODULE module, CreateFunction create, FreeFunction free);
+
+  HMODULE module_ = nullptr;
+  CreateFunction create_ = nullptr;
+  FreeFunction free_ = nullptr;
+};
+
+}  // namespace pelk::bench

@@ -30,7 +30,8 @@ pelk_stop_xvfb() {
 pelk_wine_prefix() {
   export WINEPREFIX="$1" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   mkdir -p "$WINEPREFIX"
-  wineserver -p
+  # Exits with 2 when a server for this prefix is running already, which is just as good.
+  wineserver -p 2>/dev/null || true
   wineboot -i >/dev/null 2>&1
   if [ ! -f "$WINEPREFIX/.pelk-ready" ]; then
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1

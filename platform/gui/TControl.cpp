@@ -460,7 +460,9 @@ void TControl::Refresh() {
 }
 
 void TControl::CreateHandle() {
-  if (peer_ || parent_ == nullptr || !parent_->HandleAllocated())
+  // A control being read from a resource gets its window once all its properties are there:
+  // some of them (a memo's scroll bars) are fixed when the window is made.
+  if (peer_ || Loading() || parent_ == nullptr || !parent_->HandleAllocated())
     return;
   peer_ = CreateControlPeer(*this);
 }

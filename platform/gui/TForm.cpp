@@ -199,6 +199,7 @@ void TForm::FinishReading() {
       windowed->FixupTabList();
   }
   Realign();
+  CreateHandle();  // the windows of the controls just read
 }
 
 void TForm::LoadFromResources() {

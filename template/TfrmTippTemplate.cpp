@@ -106,7 +106,9 @@ void TfrmTippTemplate::Sprache(int language) {
 }
 
 void TfrmTippTemplate::NeuStart() {
-  if (OfferRestart(services_.dialogs, services_.shutdown, Tag()))
+  // The host may close the page while the question is open; a page it closed stays untouched.
+  const std::weak_ptr<const void> alive = LifeToken();
+  if (OfferRestart(services_.dialogs, services_.shutdown, Tag()) && !alive.expired())
     Close();
 }
 

@@ -44,7 +44,9 @@ void TFormPelk412::FormCreate(TComponent* sender) {
 }
 
 void TFormPelk412::CheckBox1Click(TComponent*) {
-  if (!State().TippShown)
+  // TippShown stays set for the whole load, so a page made after an earlier one's ModulFree would
+  // count its own reading of the state as a change; a page not yet on the screen counts nothing.
+  if (!State().TippShown || !Visible())
     return;
   HotSpeedButtonOK->SetEnabled(true);
   State().TippSaved = false;

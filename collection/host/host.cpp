@@ -46,6 +46,9 @@ struct Exports {
 struct HostWindow {
   UINT morvex = 0;
   HWND hwnd = nullptr;
+  const Exports* exports = nullptr;
+  int lastChanged = -1;
+  int lastNr = -1;
 };
 
 void Print(const char* format, ...) __attribute__((format(printf, 1, 2)));
@@ -149,13 +152,30 @@ bool FindExports(HMODULE library, Exports& exports) {
   return all;
 }
 
+// Prints ModulChanged and ModulNr when either differs from what was printed last, or always.
+void ReportChangeState(HostWindow& host, bool always) {
+  if (host.exports == nullptr)
+    return;
+  const int changed = host.exports->changed();
+  const int nr = host.exports->nr();
+  if (!always && changed == host.lastChanged && nr == host.lastNr)
+    return;
+  host.lastChanged = changed;
+  host.lastNr = nr;
+  Print("ModulChanged: %d, ModulNr: %d\n", changed, nr);
+}
+
 LRESULT CALLBACK HostWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* host = reinterpret_cast<HostWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
   if (host && host->morvex != 0 && message == host->morvex) {
     Print("broadcast Morvex: code %ld value %ld\n", static_cast<long>(wParam),
           static_cast<long>(lParam));
+    // A host asks the page's state when it hears of it, as the collection's host does.
+    ReportChangeState(*host, true);
     return 0;
   }
+  if (host && message == WM_TIMER)
+    ReportChangeState(*host, false);
   if (message == WM_DESTROY)
     PostQuitMessage(0);
   return DefWindowProcA(hwnd, message, wParam, lParam);
@@ -219,7 +239,7 @@ void PrintPainted(HWND hwnd) {
 }
 
 // Pumps messages until the time is up, the host window is closed, or (runMs 0) the page is gone.
-void Run(const Options& options, const HostWindow& host, const std::vector<HWND>& page) {
+void Run(const Options& options, HostWindow& host, const std::vector<HWND>& page) {
   const DWORD start = GetTickCount();
   constexpr UINT_PTR kTick = 1;
   SetTimer(host.hwnd, kTick, 50, nullptr);
@@ -250,6 +270,7 @@ int RunTip(const Options& options) {
     return 3;
   }
   HostWindow host;
+  host.exports = &exports;
   host.morvex = RegisterWindowMessageA("Morvex");
   Print("registered Morvex: 0x%X\n", host.morvex);
   if (!CreateHostWindow(host, options.showHost)) {

@@ -265,6 +265,17 @@ TEST_F(TipPage, TheHostMayCloseThePageWhileItsOwnBroadcastIsUnderWay) {
   system.desktop.RemoveTopLevel(host);
 }
 
+TEST_F(TipPage, ASecondPageInTheSameLoadDoesNotCountItsReadingAsAChange) {
+  ShowEntries(true, true);
+  Create();
+  EXPECT_EQ(module.ModulFree(), 1);
+  Create();
+  EXPECT_TRUE(Page()->CheckBox1->Checked());
+  EXPECT_EQ(module.ModulChanged(), 0);
+  Page()->CheckBox1->UserClick();
+  EXPECT_EQ(module.ModulChanged(), 1);
+}
+
 TEST_F(TipPage, TheCheckBoxCaptionFollowsTheLanguage) {
   Create(13, 0x1000, 1);
   EXPECT_EQ(Page()->CheckBox1->Caption(), "Show Contextmenu for File-Operations");

@@ -51,8 +51,7 @@ class FuzzHost : public MessageTarget {
 
   std::intptr_t ReceiveMessage(std::uint32_t message, std::uintptr_t wParam,
                                std::intptr_t) override {
-    if (message == 0 || message != module_.State().TippMessage || wParam != answerTo ||
-        depth_ > 2)
+    if (message == 0 || message != module_.State().TippMessage || wParam != answerTo || depth_ > 2)
       return 0;
     auto* page = dynamic_cast<Pelk412Page*>(module_.Page());
     if (page == nullptr)
@@ -121,8 +120,7 @@ class Session {
     const auto value = system_.registry.Value(RootKey::ClassesRoot, handler.keyPath, "");
     if (!value)
       return EntryState::Hidden;
-    return *value == RegistryValue::String(handler.classId) ? EntryState::Shown
-                                                            : EntryState::Other;
+    return *value == RegistryValue::String(handler.classId) ? EntryState::Shown : EntryState::Other;
   }
   std::pair<EntryState, EntryState> Entries() const {
     return {EntryOf(kCopyToHandler), EntryOf(kMoveToHandler)};
@@ -134,8 +132,7 @@ class Session {
     const int nr = module_->ModulNr();
     Check(nr == 1 || nr == 2, "ModulNr out of 1..2");
     const auto entries = Entries();
-    Check(entries == initial_ ||
-              entries == std::make_pair(EntryState::Shown, EntryState::Shown) ||
+    Check(entries == initial_ || entries == std::make_pair(EntryState::Shown, EntryState::Shown) ||
               entries == std::make_pair(EntryState::Hidden, EntryState::Hidden),
           "context-menu entries half-written");
     const std::size_t pages = system_.desktop.TopLevelCount() - (host_->Present() ? 1u : 0u);
@@ -164,9 +161,8 @@ class Session {
     }
   }
   std::uintptr_t AnyCode() {
-    static constexpr std::uintptr_t kCodes[] = {kCommandClose,    kCommandSetLeft,
-                                                kCommandSetTop,   kCommandSetWidth,
-                                                kCommandSetHeight, kCommandNone,
+    static constexpr std::uintptr_t kCodes[] = {kCommandClose,    kCommandSetLeft,   kCommandSetTop,
+                                                kCommandSetWidth, kCommandSetHeight, kCommandNone,
                                                 kCommandShow,     kNotifyOkDone};
     if (in_.ConsumeBool())
       return kCodes[in_.ConsumeIntegralInRange<std::size_t>(0, std::size(kCodes) - 1)];
@@ -209,16 +205,15 @@ class Session {
       system_.registry.RefuseValueChanges(key.first, key.second);
   }
   void SettingFault() {
-    static const RegistryValue kValues[] = {
-        RegistryValue::DWord(0),
-        RegistryValue::DWord(1),
-        RegistryValue::DWord(0x80000000u),
-        RegistryValue::String("1"),
-        {RegistryType::Binary, std::string(2, '\1')},
-        {RegistryType::Binary, std::string(4, '\0')},
-        {static_cast<RegistryType>(11), std::string(8, '\0')},
-        {RegistryType::MultiString, std::string("1\0\0", 3)},
-        {RegistryType::DWord, std::string(1, '\1')}};
+    static const RegistryValue kValues[] = {RegistryValue::DWord(0),
+                                            RegistryValue::DWord(1),
+                                            RegistryValue::DWord(0x80000000u),
+                                            RegistryValue::String("1"),
+                                            {RegistryType::Binary, std::string(2, '\1')},
+                                            {RegistryType::Binary, std::string(4, '\0')},
+                                            {static_cast<RegistryType>(11), std::string(8, '\0')},
+                                            {RegistryType::MultiString, std::string("1\0\0", 3)},
+                                            {RegistryType::DWord, std::string(1, '\1')}};
     system_.registry.SetValue(
         RootKey::CurrentUser, kSettingsKey, kBSControlValue,
         kValues[in_.ConsumeIntegralInRange<std::size_t>(0, std::size(kValues) - 1)]);
@@ -231,18 +226,18 @@ class Session {
         const int top = static_cast<int>(AnyParameter());
         const int width = static_cast<int>(AnyParameter());
         const int height = static_cast<int>(AnyParameter());
-        const int osType = in_.ConsumeBool() ? in_.ConsumeIntegralInRange(-1, 19)
-                                             : in_.ConsumeIntegral<int>();
+        const int osType =
+            in_.ConsumeBool() ? in_.ConsumeIntegralInRange(-1, 19) : in_.ConsumeIntegral<int>();
         const int language = in_.ConsumeIntegralInRange(-1, 2);
         const char* caption = AnyString();
         const std::string captionCopy = caption ? caption : "";
         const char* hint = AnyString();
         const int mask = in_.ConsumeBool() ? 0x1000 : in_.ConsumeIntegral<int>();
         const int helpId = in_.ConsumeIntegral<int>();
-        Check(module_->ModulCreate(left, top, width, height, osType, language,
-                                   caption ? captionCopy.c_str() : nullptr, hint, mask,
-                                   helpId) == 0,
-              "ModulCreate not 0");
+        Check(
+            module_->ModulCreate(left, top, width, height, osType, language,
+                                 caption ? captionCopy.c_str() : nullptr, hint, mask, helpId) == 0,
+            "ModulCreate not 0");
         break;
       }
       case 1: {

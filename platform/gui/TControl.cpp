@@ -124,7 +124,7 @@ void TControl::PlaceBounds(int left, int top, int width, int height) {
   top_ = top;
   width_ = width;
   height_ = height;
-  if (peer_)
+  if (peer_ && !Loading())
     peer_->BoundsChanged();
   BoundsChanged(oldWidth, oldHeight);
 }
@@ -459,8 +459,16 @@ void TControl::Refresh() {
   }
 }
 
+void TControl::FinishLoading() {
+  SetLoading(false);
+  if (peer_)
+    peer_->BoundsChanged();
+}
+
 void TControl::CreateHandle() {
-  if (peer_ || parent_ == nullptr || !parent_->HandleAllocated())
+  // A control read from a form gets its window once reading is done, with its final state,
+  // instead of a window that follows every property as it is read.
+  if (peer_ || Loading() || parent_ == nullptr || !parent_->HandleAllocated())
     return;
   peer_ = CreateControlPeer(*this);
 }

@@ -10,10 +10,7 @@ Pelk412Page::Pelk412Page(SystemServices& services, ModuleState& state,
   TFormPelk412& form = *form_;
   form.SetDestroyRequest(std::move(destroyRequest));
   form.SetCaption(parameters.Caption);
-  form.SetLeft(parameters.Left);
-  form.SetTop(parameters.Top);
-  form.SetWidth(parameters.Width);
-  form.SetHeight(parameters.Height);
+  form.SetBounds(parameters.Left, parameters.Top, parameters.Width, parameters.Height);
   form.SetTag(parameters.OsType);
   form.SetHint(parameters.Hint);
   form.HelpId = parameters.HelpId;

@@ -124,7 +124,7 @@ void TControl::PlaceBounds(int left, int top, int width, int height) {
   top_ = top;
   width_ = width;
   height_ = height;
-  if (peer_)
+  if (peer_ && !Loading())
     peer_->BoundsChanged();
   BoundsChanged(oldWidth, oldHeight);
 }
@@ -459,9 +459,16 @@ void TControl::Refresh() {
   }
 }
 
+void TControl::FinishLoading() {
+  SetLoading(false);
+  if (peer_)
+    peer_->BoundsChanged();
+}
+
 void TControl::CreateHandle() {
-  // A control being read from a resource gets its window once all its properties are there:
-  // some of them (a memo's scroll bars) are fixed when the window is made.
+  // A control read from a resource gets its window once reading is done, with its final state:
+  // some properties (a memo's scroll bars) are fixed when the window is made, and a window that
+  // followed every property as it is read would be moved and redrawn for each.
   if (peer_ || Loading() || parent_ == nullptr || !parent_->HandleAllocated())
     return;
   peer_ = CreateControlPeer(*this);

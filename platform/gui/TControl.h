@@ -121,6 +121,9 @@ class TControl : public TComponent {
   virtual void ChangeScale(int multiplier, int divisor);
   void Invalidate();
   virtual void Refresh();
+  // Ends reading from a form: a window that exists already gets the bounds read in one move,
+  // not one per property.
+  void FinishLoading();
 
   ControlPeer* Peer() const { return peer_.get(); }
   WindowHandle Handle() const { return peer_ ? peer_->Handle() : 0; }

@@ -46,6 +46,8 @@ TForm::TForm(GuiContext context, TComponent* owner) : TWinControl(owner), contex
 
 TForm::~TForm() {
   context_.messages.RemoveTopLevel(*this);
+  // Off the screen first: the child windows then go without repainting what they uncover.
+  TControl::SetVisible(false);
   DestroyComponents();
   DestroyHandle();
 }
@@ -90,20 +92,20 @@ void TForm::SetBorderStyle(TFormBorderStyle style) {
   const int clientWidth = ClientWidth();
   const int clientHeight = ClientHeight();
   borderStyle_ = style;
-  if (formPeer_)
+  if (formPeer_ && !Loading())
     formPeer_->StyleChanged();
   SetBounds(Left(), Top(), clientWidth + Frame().X, clientHeight + Frame().Y);
 }
 
 void TForm::SetBorderIcons(TBorderIcons icons) {
   borderIcons_ = icons & (biSystemMenu | biMinimize | biMaximize | biHelp);
-  if (formPeer_)
+  if (formPeer_ && !Loading())
     formPeer_->StyleChanged();
 }
 
 void TForm::SetIcon(const std::string& resourceName) {
   icon_ = resourceName;
-  if (formPeer_)
+  if (formPeer_ && !Loading())
     formPeer_->StyleChanged();
 }
 
@@ -190,11 +192,18 @@ void TForm::ReadFormText(std::string_view text, std::string_view resourceName) {
 }
 
 void TForm::FinishReading() {
-  SetLoading(false);
+  // Bounds first: the frame change below must not read an outdated window rectangle.
+  FinishLoading();
+  if (formPeer_)
+    formPeer_->StyleChanged();
   FixupTabList();
   for (int i = 0; i < ComponentCount(); ++i) {
     TComponent* component = Components(i);
-    component->SetLoading(false);
+    if (auto* control = dynamic_cast<TControl*>(component)) {
+      control->FinishLoading();
+    } else {
+      component->SetLoading(false);
+    }
     if (auto* windowed = dynamic_cast<TWinControl*>(component))
       windowed->FixupTabList();
   }

@@ -169,6 +169,8 @@ class Win32Peer : public FormPeer {
       className = kFormClass;
       style = FormStyle(form);
       exStyle = FormExStyle(form);
+      formStyle_ = style;
+      formExStyle_ = exStyle;
     } else {
       parent = reinterpret_cast<HWND>(control_.Parent()->Handle());
       style = WS_CHILD | WS_CLIPSIBLINGS;
@@ -325,13 +327,20 @@ class Win32Peer : public FormPeer {
       return;
     auto& form = static_cast<TForm&>(control_);
     HWND hwnd = hwnd_.get();
-    const LONG_PTR keep = GetWindowLongPtrA(hwnd, GWL_STYLE) & (WS_VISIBLE | WS_DISABLED);
-    SetWindowLongPtrA(hwnd, GWL_STYLE, static_cast<LONG_PTR>(FormStyle(form)) | keep);
-    SetWindowLongPtrA(hwnd, GWL_EXSTYLE, static_cast<LONG_PTR>(FormExStyle(form)));
-    applying_ = true;
-    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    applying_ = false;
+    const DWORD style = FormStyle(form);
+    const DWORD exStyle = FormExStyle(form);
+    // A new frame costs a round trip to the window system: only when the frame did change.
+    if (style != formStyle_ || exStyle != formExStyle_) {
+      formStyle_ = style;
+      formExStyle_ = exStyle;
+      const LONG_PTR keep = GetWindowLongPtrA(hwnd, GWL_STYLE) & (WS_VISIBLE | WS_DISABLED);
+      SetWindowLongPtrA(hwnd, GWL_STYLE, static_cast<LONG_PTR>(style) | keep);
+      SetWindowLongPtrA(hwnd, GWL_EXSTYLE, static_cast<LONG_PTR>(exStyle));
+      applying_ = true;
+      SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+      applying_ = false;
+    }
     if (form.Icon() != iconName_) {
       iconName_ = form.Icon();
       bigIcon_.reset();
@@ -375,7 +384,7 @@ class Win32Peer : public FormPeer {
         message.Result = 0;
         return;
       case WM_WINDOWPOSCHANGED:
-        if (!applying_ && !IsIconic(hwnd)) {
+        if (!applying_ && !form.Loading() && !IsIconic(hwnd)) {
           RECT rect;
           GetWindowRect(hwnd, &rect);
           if (rect.left != form.Left() || rect.top != form.Top() ||
@@ -749,6 +758,8 @@ class Win32Peer : public FormPeer {
   UniqueIcon smallIcon_;
   std::string iconName_;
   UniqueHwnd tooltip_;
+  DWORD formStyle_ = 0;  // the frame the form's window has, as this peer set it
+  DWORD formExStyle_ = 0;
   std::string hintText_;
   bool tracking_ = false;
   bool applying_ = false;

@@ -41,10 +41,15 @@ struct Bgra {
   bool NearWhite() const { return r > 235 && g > 235 && b > 235; }
 };
 
-// Pixel (x, y) counted from the top left of the 128x128 bottom-up strip.
+constexpr int kStripWidth = 128;
+constexpr int kStripHeight = 96;
+constexpr std::size_t kStripRowBytes = kStripWidth * 3;
+
+// Pixel (x, y) counted from the top left of the 128x96 bottom-up 24-bit strip.
 Bgra StripPixel(const Bytes& bmp, int x, int y) {
-  const std::size_t at = 54 + (static_cast<std::size_t>(127 - y) * 128 + x) * 4;
-  return {bmp.at(at), bmp.at(at + 1), bmp.at(at + 2), bmp.at(at + 3)};
+  const std::size_t at =
+      54 + static_cast<std::size_t>(kStripHeight - 1 - y) * kStripRowBytes + x * 3u;
+  return {bmp.at(at), bmp.at(at + 1), bmp.at(at + 2), 0xFF};
 }
 
 int WhitePixelsOfTile(const Bytes& bmp, int tile) {
@@ -65,27 +70,25 @@ TEST(Artwork, CommittedImageStripIsTheEmbeddedOneAndTheGeneratorReproducesIt) {
   EXPECT_EQ(imagegen::ImageListBitmap(), committed);
 }
 
-TEST(Artwork, ImageStripIsA128Square32BitBottomUpBitmapFile) {
+TEST(Artwork, ImageStripIsExactlyTheTwelveTilesAs24BitBottomUpBitmapFile) {
   const Bytes bmp = ReadSourceFile("template/images/ImageList1.bmp");
-  ASSERT_EQ(bmp.size(), 54u + 128u * 128u * 4u);
+  ASSERT_EQ(bmp.size(), 54u + kStripRowBytes * kStripHeight);
   EXPECT_EQ(bmp[0], 'B');
   EXPECT_EQ(bmp[1], 'M');
   EXPECT_EQ(U32(bmp, 2), bmp.size());
   EXPECT_EQ(U32(bmp, 10), 54u);  // no colour table
   EXPECT_EQ(U32(bmp, 14), 40u);
-  EXPECT_EQ(U32(bmp, 18), 128u);
-  EXPECT_EQ(U32(bmp, 22), 128u);  // positive: rows bottom-up
+  EXPECT_EQ(U32(bmp, 18), static_cast<std::uint32_t>(kStripWidth));
+  EXPECT_EQ(U32(bmp, 22), static_cast<std::uint32_t>(kStripHeight));  // positive: bottom-up
   EXPECT_EQ(U16(bmp, 26), 1u);
-  EXPECT_EQ(U16(bmp, 28), 32u);
+  EXPECT_EQ(U16(bmp, 28), 24u);
   EXPECT_EQ(U32(bmp, 30), 0u);  // BI_RGB
-  for (std::size_t at = 54 + 3; at < bmp.size(); at += 4) {
-    ASSERT_EQ(bmp[at], 0xFF) << "alpha at byte " << at;
-  }
+  EXPECT_EQ(kStripWidth / 32 * (kStripHeight / 32), imagegen::kTileCount);
 }
 
 TEST(Artwork, TilesAreShadedBlueWithWhiteSymbolsBolderAndBrighterWhenHot) {
   const Bytes bmp = ReadSourceFile("template/images/ImageList1.bmp");
-  ASSERT_EQ(bmp.size(), 54u + 128u * 128u * 4u);
+  ASSERT_EQ(bmp.size(), 54u + kStripRowBytes * kStripHeight);
   for (int tile = 0; tile < imagegen::kTileCount; ++tile) {
     SCOPED_TRACE(tile);
     const int left = (tile % 4) * 32;

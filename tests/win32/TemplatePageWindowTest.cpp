@@ -449,5 +449,69 @@ TEST_F(TemplatePageWindow, ARightClickOnAChildOpensThePagesMenuAndItsEntryRuns) 
   EXPECT_EQ(page->PopupMenu1->PopupCount(), 1);
 }
 
+struct OwnedTips {
+  HWND owner = nullptr;
+  std::vector<HWND> tips;
+
+  static BOOL CALLBACK Collect(HWND hwnd, LPARAM lParam) {
+    auto* self = reinterpret_cast<OwnedTips*>(lParam);
+    char name[64] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    if (std::string(name) == "tooltips_class32" && GetWindow(hwnd, GW_OWNER) == self->owner)
+      self->tips.push_back(hwnd);
+    return TRUE;
+  }
+};
+
+std::vector<HWND> TipsOwnedBy(HWND owner) {
+  OwnedTips found;
+  found.owner = owner;
+  EnumThreadWindows(GetCurrentThreadId(), &OwnedTips::Collect, reinterpret_cast<LPARAM>(&found));
+  return found.tips;
+}
+
+TEST_F(TemplatePageWindow, ReadWindowsSitAtTheirControlsBoundsAndOneTooltipServesThemAll) {
+  RECT frame;
+  GetWindowRect(hwnd, &frame);
+  EXPECT_EQ(frame.left, page->Left());
+  EXPECT_EQ(frame.top, page->Top());
+  EXPECT_EQ(frame.right - frame.left, page->Width());
+  EXPECT_EQ(frame.bottom - frame.top, page->Height());
+  int windows = 0;
+  for (int i = 0; i < page->ComponentCount(); ++i) {
+    auto* control = dynamic_cast<TControl*>(page->Components(i));
+    if (control == nullptr)
+      continue;
+    SCOPED_TRACE(control->Name());
+    auto child = reinterpret_cast<HWND>(control->Handle());
+    ASSERT_NE(child, nullptr);
+    ++windows;
+    RECT rect;
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+    EXPECT_EQ(rect.left, control->Left());
+    EXPECT_EQ(rect.top, control->Top());
+    EXPECT_EQ(rect.right - rect.left, control->Width());
+    EXPECT_EQ(rect.bottom - rect.top, control->Height());
+    EXPECT_EQ(IsWindowVisible(child) != FALSE, control->Showing());
+  }
+  EXPECT_EQ(windows, 11);
+
+  // One tooltip serves every child window; the first hover still notices the pointer leave.
+  POINT origin{0, 0};
+  ClientToScreen(hwnd, &origin);
+  MoveMouse(origin.x + 218, origin.y + 390);
+  Pump(100);
+  MoveMouse(origin.x + 218, origin.y + 399);
+  Pump(100);
+  const std::vector<HWND> tips = TipsOwnedBy(hwnd);
+  ASSERT_EQ(tips.size(), 1u);
+  EXPECT_EQ(SendMessageA(tips.front(), TTM_GETTOOLCOUNT, 0, 0), windows);
+  EXPECT_TRUE(page->HotSpeedButtonInfo->MouseInControl());
+  MoveMouse(origin.x + 150, origin.y + 250);
+  Pump(200);
+  EXPECT_FALSE(page->HotSpeedButtonInfo->MouseInControl());
+}
+
 }  // namespace
 }  // namespace pelk

@@ -224,12 +224,11 @@ IndexedPicture ButtonPicture() {
 }  // namespace
 
 std::vector<std::uint8_t> ImageListBitmap() {
-  Picture strip(kTilesPerRow * kTileSize, (kTileCount / kTilesPerRow + 1) * kTileSize);
-  for (Rgb& pixel : strip.pixels)
-    pixel = ToRgb(kWhite);
+  // Exactly the tiles, at 24 bits: the strip is the largest part of the library's resources.
+  Picture strip(kTilesPerRow * kTileSize, kTileCount / kTilesPerRow * kTileSize);
   for (int tile = 0; tile < kTileCount; ++tile)
     DrawTile(strip, tile);
-  return BitmapFile32(strip);
+  return BitmapFile24(strip);
 }
 
 std::vector<std::uint8_t> TemplateIcon() {

@@ -8,7 +8,7 @@ constexpr int kTileSize = 32;
 constexpr int kTilesPerRow = 4;
 constexpr int kTileCount = 12;
 
-// The command buttons' image strip: twelve 32x32 tiles, four to a row, as a 32-bit bitmap file.
+// The command buttons' image strip: twelve 32x32 tiles, four to a row, as a 24-bit bitmap file.
 std::vector<std::uint8_t> ImageListBitmap();
 // The template page's icon: a laboratory flask, 32x32, 16 colours.
 std::vector<std::uint8_t> TemplateIcon();

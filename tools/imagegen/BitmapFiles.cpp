@@ -142,20 +142,21 @@ const Palette16& StandardPalette() {
   return palette;
 }
 
-std::vector<std::uint8_t> BitmapFile32(const Picture& picture) {
-  const std::uint32_t imageSize = RowBytes(picture.width, 32) * picture.height;
+std::vector<std::uint8_t> BitmapFile24(const Picture& picture) {
+  const std::uint32_t rowBytes = RowBytes(picture.width, 24);
+  const std::uint32_t imageSize = rowBytes * picture.height;
   const std::uint32_t offset = kFileHeaderSize + kInfoHeaderSize;
   ByteWriter out;
   FileHeader(out, offset + imageSize, offset);
-  InfoHeader(out, picture.width, picture.height, 32, imageSize, 0);
+  InfoHeader(out, picture.width, picture.height, 24, imageSize, 0);
   for (int y = picture.height - 1; y >= 0; --y) {
     for (int x = 0; x < picture.width; ++x) {
       const Rgb& colour = picture.pixels[static_cast<std::size_t>(y) * picture.width + x];
       out.U8(colour.b);
       out.U8(colour.g);
       out.U8(colour.r);
-      out.U8(0xFF);
     }
+    out.Zeros(rowBytes - 3u * picture.width);
   }
   return out.Take();
 }

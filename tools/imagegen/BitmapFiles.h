@@ -36,8 +36,8 @@ using Palette16 = std::array<Rgb, 16>;
 // The sixteen colours of the standard Windows palette, black to white.
 const Palette16& StandardPalette();
 
-// Bitmap file, 32 bits per pixel (BI_RGB, opaque alpha), rows bottom-up.
-std::vector<std::uint8_t> BitmapFile32(const Picture& picture);
+// Bitmap file, 24 bits per pixel (BI_RGB), rows bottom-up, each padded to four bytes.
+std::vector<std::uint8_t> BitmapFile24(const Picture& picture);
 // Bitmap file, 4 bits per pixel with the palette; the mask is ignored.
 std::vector<std::uint8_t> BitmapFile4(const IndexedPicture& picture, const Palette16& palette);
 // Icon file with one image: 4 bits per pixel with the palette, plus the AND mask.

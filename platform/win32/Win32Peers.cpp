@@ -600,6 +600,22 @@ class Win32Peer : public FormPeer {
     BitBlt(target, 0, 0, rect.right, rect.bottom, buffer.get(), 0, 0, SRCCOPY);
   }
 
+  // The pointer's first move onto the window and its leaving become the library's enter and
+  // leave notices; their handlers may destroy the page.
+  void TrackPointer(UINT msg) {
+    if (msg == WM_MOUSELEAVE) {
+      tracking_ = false;
+      control_.UserMouseLeave();
+      return;
+    }
+    if (tracking_)
+      return;
+    tracking_ = true;
+    TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, hwnd_.get(), 0};
+    TrackMouseEvent(&track);
+    control_.UserMouseEnter();
+  }
+
   // Messages of the library's own window classes.
   LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     HWND hwnd = hwnd_.get();
@@ -629,16 +645,8 @@ class Win32Peer : public FormPeer {
         }
         break;
       case WM_MOUSEMOVE:
-        if (!tracking_) {
-          tracking_ = true;
-          TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, hwnd, 0};
-          TrackMouseEvent(&track);
-          control_.UserMouseEnter();
-        }
-        return 0;
       case WM_MOUSELEAVE:
-        tracking_ = false;
-        control_.UserMouseLeave();
+        TrackPointer(msg);  // may destroy the page
         return 0;
       default:
         break;
@@ -702,18 +710,8 @@ class Win32Peer : public FormPeer {
         }
         break;
       case WM_MOUSEMOVE:
-        if (!tracking_) {
-          tracking_ = true;
-          TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, hwnd, 0};
-          TrackMouseEvent(&track);
-          control_.UserMouseEnter();
-          if (token.expired())
-            return 0;
-        }
-        break;
       case WM_MOUSELEAVE:
-        tracking_ = false;
-        control_.UserMouseLeave();
+        TrackPointer(msg);
         if (token.expired())
           return 0;
         break;

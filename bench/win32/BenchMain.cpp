@@ -108,39 +108,88 @@ PageCheck CheckShownPage() {
   return check;
 }
 
+// Where one open spends its time, phase by phase, to find what makes the difference.
+struct OpenPhases {
+  static constexpr int kCount = 5;
+  double ms[kCount] = {};
+};
+
+const char* const kModulePhases[OpenPhases::kCount] = {"LoadLibrary", "ModulCreate", "first paint",
+                                                       "ModulFree and pump", "FreeLibrary"};
+const char* const kReferencePhases[OpenPhases::kCount] = {"", "build and show", "first paint",
+                                                          "destroy and pump", ""};
+
 // One open of the module: LoadLibrary -> ModulCreate (page shown and painted) -> ModulFree ->
 // FreeLibrary. Nothing when the library cannot be loaded.
 std::optional<double> OpenModule(const Options& options, std::string* error,
-                                 PageCheck* check = nullptr) {
+                                 PageCheck* check = nullptr, OpenPhases* phases = nullptr) {
+  OpenPhases local;
+  OpenPhases& phase = phases ? *phases : local;
   Stopwatch watch;
+  double mark = 0.0;
+  const auto lap = [&](int index) {
+    const double now = watch.ElapsedMs();
+    phase.ms[index] = now - mark;
+    mark = now;
+  };
   std::optional<ModuleLibrary> library = ModuleLibrary::Load(options.dll, error);
   if (!library)
     return std::nullopt;
+  lap(0);
   library->Create(CreateArguments{});
+  lap(1);
   PumpUntilIdle();
+  lap(2);
   if (check)
     *check = CheckShownPage();
   library->Free();
   PumpUntilIdle();
   if (check)
     check->goneAfterFree = VisibleThreadWindows().empty();
+  lap(3);
   library->Unload();
+  lap(4);
   return watch.ElapsedMs();
 }
 
-std::optional<double> OpenReference(HINSTANCE instance, PageCheck* check = nullptr) {
+std::optional<double> OpenReference(HINSTANCE instance, PageCheck* check = nullptr,
+                                    OpenPhases* phases = nullptr) {
+  OpenPhases local;
+  OpenPhases& phase = phases ? *phases : local;
   Stopwatch watch;
+  double mark = 0.0;
+  const auto lap = [&](int index) {
+    const double now = watch.ElapsedMs();
+    phase.ms[index] = now - mark;
+    mark = now;
+  };
   std::unique_ptr<ReferencePage> page = ReferencePage::Open(instance, CreateArguments{});
   if (!page)
     return std::nullopt;
+  lap(1);
   PumpUntilIdle();
+  lap(2);
   if (check)
     *check = CheckShownPage();
   page.reset();
   PumpUntilIdle();
   if (check)
     check->goneAfterFree = VisibleThreadWindows().empty();
+  lap(3);
   return watch.ElapsedMs();
+}
+
+// The median of each phase over the runs, as report lines.
+void AddPhases(Report& report, const char* who, const char* const names[],
+               const std::vector<OpenPhases>& runs) {
+  for (int index = 0; index < OpenPhases::kCount; ++index) {
+    if (!*names[index])
+      continue;
+    std::vector<double> samples;
+    for (const OpenPhases& run : runs)
+      samples.push_back(run.ms[index]);
+    report.Add(std::string("  ") + who + ": " + names[index], Milliseconds(Median(samples)));
+  }
 }
 
 struct CycleFigures {
@@ -235,20 +284,28 @@ int Run(const Options& options) {
   // Side by side, the order swapped every run so neither always runs on a warmer system.
   std::vector<double> moduleTimes;
   std::vector<double> referenceTimes;
+  std::vector<OpenPhases> modulePhases;
+  std::vector<OpenPhases> referencePhases;
   for (int run = 0; run < options.runs; ++run) {
     std::optional<double> module;
     std::optional<double> reference;
+    OpenPhases moduleRun;
+    OpenPhases referenceRun;
     if (run % 2 == 0) {
-      module = OpenModule(options, &error);
-      reference = OpenReference(instance);
+      module = OpenModule(options, &error, nullptr, &moduleRun);
+      reference = OpenReference(instance, nullptr, &referenceRun);
     } else {
-      reference = OpenReference(instance);
-      module = OpenModule(options, &error);
+      reference = OpenReference(instance, nullptr, &referenceRun);
+      module = OpenModule(options, &error, nullptr, &moduleRun);
     }
-    if (module)
+    if (module) {
       moduleTimes.push_back(*module);
-    if (reference)
+      modulePhases.push_back(moduleRun);
+    }
+    if (reference) {
       referenceTimes.push_back(*reference);
+      referencePhases.push_back(referenceRun);
+    }
   }
   const std::optional<double> moduleMedian = Median(moduleTimes);
   const std::optional<double> referenceMedian = Median(referenceTimes);
@@ -275,6 +332,8 @@ int Run(const Options& options) {
              Milliseconds(referenceMedian));
   report.Add("open latency ratio module/reference", Fixed(ratio, 3), "<= 1.3",
              AtMost(ratio, kRatioTarget));
+  AddPhases(report, "module", kModulePhases, modulePhases);
+  AddPhases(report, "reference", kReferencePhases, referencePhases);
   report.Add("i686 DLL size", Kilobytes(size32), "<= 256 KB",
              AtMost(AsDouble(size32), kDllSizeTarget));
   report.Add("x86_64 DLL size", Kilobytes(size64));

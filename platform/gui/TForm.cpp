@@ -40,13 +40,15 @@ const ClassInfo& TForm::StaticClass() {
 
 TForm::TForm(GuiContext context, TComponent* owner) : TWinControl(owner), context_(context) {
   TControl::SetVisible(false);
-  CreateHandle();
   context_.messages.AddTopLevel(*this);
 }
 
 TForm::~TForm() {
   context_.messages.RemoveTopLevel(*this);
-  // Off the screen first: the child windows then go without repainting what they uncover.
+  // One call takes the window off the screen and its child windows with it; the controls then
+  // find their windows gone and have none to destroy one by one.
+  peer_.reset();
+  formPeer_ = nullptr;
   TControl::SetVisible(false);
   DestroyComponents();
   DestroyHandle();
@@ -66,7 +68,11 @@ void TForm::DestroyHandle() {
 }
 
 FrameSize TForm::Frame() const {
-  return FormFrameSize(*this);
+  // Every alignment pass asks for the client size, and asking the system is slow on some (under
+  // Wine 0.14 ms a call, hundreds of calls a page): the frame is measured once per style.
+  if (!frame_)
+    frame_ = FormFrameSize(*this);
+  return *frame_;
 }
 
 int TForm::ClientWidth() const {
@@ -92,6 +98,7 @@ void TForm::SetBorderStyle(TFormBorderStyle style) {
   const int clientWidth = ClientWidth();
   const int clientHeight = ClientHeight();
   borderStyle_ = style;
+  frame_.reset();
   if (formPeer_ && !Loading())
     formPeer_->StyleChanged();
   SetBounds(Left(), Top(), clientWidth + Frame().X, clientHeight + Frame().Y);
@@ -99,6 +106,7 @@ void TForm::SetBorderStyle(TFormBorderStyle style) {
 
 void TForm::SetBorderIcons(TBorderIcons icons) {
   borderIcons_ = icons & (biSystemMenu | biMinimize | biMaximize | biHelp);
+  frame_.reset();
   if (formPeer_ && !Loading())
     formPeer_->StyleChanged();
 }
@@ -110,8 +118,12 @@ void TForm::SetIcon(const std::string& resourceName) {
 }
 
 void TForm::SetVisible(bool visible) {
-  if (visible && !Visible())
+  if (visible && !Visible()) {
     DoShow();
+    // The windows are made when the form first shows: with the bounds, caption and texts its
+    // owner and its show event gave it by then, none is moved or redrawn afterwards.
+    CreateHandle();
+  }
   TWinControl::SetVisible(visible);
 }
 
@@ -208,7 +220,8 @@ void TForm::FinishReading() {
       windowed->FixupTabList();
   }
   Realign();
-  CreateHandle();  // the windows of the controls just read
+  if (HandleAllocated())
+    CreateHandle();  // the windows of the controls just read
 }
 
 void TForm::LoadFromResources() {

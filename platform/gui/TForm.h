@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -13,7 +14,8 @@ namespace pelk {
 class TPopupMenu;
 
 // A top-level window built from form resources. Left, Top, Width and Height are those of the
-// whole window, frame included; ClientWidth and ClientHeight those of the area inside.
+// whole window, frame included; ClientWidth and ClientHeight those of the area inside. The form
+// and its controls get their windows when the form is first shown.
 //
 // Create forms with CreateForm<T>(...): it constructs T, then reads the form resources of T's
 // classes from the library's upwards, binds the component fields and runs the create event.
@@ -89,7 +91,8 @@ class TForm : public TWinControl, public MessageTarget {
   void BindFields();
 
   GuiContext context_;
-  FormPeer* formPeer_ = nullptr;  // peer_, seen as a form's
+  FormPeer* formPeer_ = nullptr;            // peer_, seen as a form's
+  mutable std::optional<FrameSize> frame_;  // measured for the current border
   TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
   TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;
   std::string icon_;

@@ -149,8 +149,10 @@ void TWinControl::CreateHandle() {
   CreateOwnHandle();
   if (!HandleAllocated())
     return;
-  for (TControl* control : controls_)
-    control->CreateHandle();
+  // A new child window goes behind its siblings: made from the last control to the first, later
+  // controls end up in front without a window being moved.
+  for (auto control = controls_.rbegin(); control != controls_.rend(); ++control)
+    (*control)->CreateHandle();
 }
 
 void TWinControl::DestroyHandle() {

@@ -20,6 +20,8 @@ class UniqueHwnd {
     return *this;
   }
   HWND get() const { return hwnd_; }
+  // Forgets a window the system has destroyed already.
+  void release() { hwnd_ = nullptr; }
   void reset() {
     if (hwnd_ != nullptr)
       DestroyWindow(std::exchange(hwnd_, nullptr));

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/gui/TPanel.h"
 #include "platform/win32/Win32System.h"
 #include "template/TfrmTippTemplate.h"
 #include "tests/win32/MessageBoxAnswerer.h"
@@ -468,6 +469,61 @@ std::vector<HWND> TipsOwnedBy(HWND owner) {
   found.owner = owner;
   EnumThreadWindows(GetCurrentThreadId(), &OwnedTips::Collect, reinterpret_cast<LPARAM>(&found));
   return found.tips;
+}
+
+std::vector<HWND> ChildrenFrontToBack(HWND parent) {
+  std::vector<HWND> children;
+  for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    children.push_back(child);
+  }
+  return children;
+}
+
+TEST_F(TemplatePageWindow, WindowsAreMadeOnFirstShowStackedLaterInFrontAndGoInOneCall) {
+  // A page read but not yet shown has no window; the bounds and caption set before showing are
+  // the window's from the start.
+  auto hidden = CreateForm<TWatchedPage>(system.Services(), state);
+  EXPECT_EQ(hidden->Handle(), 0);
+  EXPECT_EQ(hidden->MemoHelpD->Handle(), 0);
+  hidden->SetBounds(40, 30, 320, 470);
+  hidden->SetCaption("Gezeigt");
+  hidden->Show();
+  Pump(50);
+  HWND shown = reinterpret_cast<HWND>(hidden->Handle());
+  ASSERT_NE(shown, nullptr);
+  RECT rect;
+  GetWindowRect(shown, &rect);
+  EXPECT_EQ(rect.left, 40);
+  EXPECT_EQ(rect.bottom - rect.top, 470);
+  char caption[32] = {};
+  GetWindowTextA(shown, caption, sizeof caption);
+  EXPECT_STREQ(caption, "Gezeigt");
+
+  // Later controls lie in front of earlier ones.
+  std::vector<HWND> expected;
+  for (int i = hidden->ControlCount() - 1; i >= 0; --i)
+    expected.push_back(reinterpret_cast<HWND>(hidden->Controls(i)->Handle()));
+  EXPECT_EQ(ChildrenFrontToBack(shown), expected);
+  // One added to the shown page goes in front of all.
+  auto* added = new TPanel(hidden.get());
+  added->SetBounds(10, 10, 20, 20);
+  added->SetParent(hidden.get());
+  ASSERT_NE(added->Handle(), 0);
+  EXPECT_EQ(GetWindow(shown, GW_CHILD), reinterpret_cast<HWND>(added->Handle()));
+  // A control moved back among its siblings still stands behind the later ones.
+  HWND memo = reinterpret_cast<HWND>(hidden->MemoHelpD->Handle());
+  hidden->MemoHelpD->SetParent(nullptr);
+  EXPECT_FALSE(IsWindow(memo));
+  hidden->MemoHelpD->SetParent(hidden.get());
+  EXPECT_EQ(GetWindow(shown, GW_CHILD), reinterpret_cast<HWND>(hidden->MemoHelpD->Handle()));
+
+  // Freeing the page takes every window of it.
+  std::vector<HWND> windows = ChildrenFrontToBack(shown);
+  hidden.reset();
+  EXPECT_FALSE(IsWindow(shown));
+  for (HWND child : windows)
+    EXPECT_FALSE(IsWindow(child));
 }
 
 TEST_F(TemplatePageWindow, ReadWindowsSitAtTheirControlsBoundsAndOneTooltipServesThemAll) {

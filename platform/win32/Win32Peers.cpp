@@ -2,6 +2,7 @@
 // into its window and turns real input into the same calls the headless driver makes. No
 // exception leaves a window procedure, and nothing is touched after a call into page code
 // unless the control's life token says it still exists.
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,9 +15,8 @@
 #include "platform/gui/TSpeedButton.h"
 #include "platform/gui/TStaticText.h"
 #include "platform/win32/Win32Handles.h"
+#include "platform/win32/Win32HintWindow.h"
 #include "platform/win32/Win32Module.h"
-
-#include <commctrl.h>
 
 namespace pelk {
 
@@ -141,11 +141,8 @@ class Win32Peer : public FormPeer {
 
   ~Win32Peer() override {
     if (HWND hwnd = hwnd_.get()) {
-      if (Win32Peer* form = FormPeerOf(control_); form != nullptr && form != this) {
-        form->RemoveTool(hwnd);
-      }
       SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-      tooltip_.reset();  // before the window that owns it
+      hint_.reset();  // before the window that owns it
       if (oldProc_ != nullptr) {
         SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc_));
       }
@@ -259,10 +256,6 @@ class Win32Peer : public FormPeer {
       SetWindowTextA(hwnd, static_cast<TMemo&>(control_).Text().c_str());
     if (kind_ == Kind::CheckBox && static_cast<const TCheckBox&>(control_).Checked())
       SendMessageA(hwnd, BM_SETCHECK, BST_CHECKED, 0);
-    if (kind_ != Kind::Form) {
-      if (Win32Peer* form = FormPeerOf(control_))
-        form->AddTool(hwnd);
-    }
     if (kind_ == Kind::Form) {
       StyleChanged();
       if (control_.Visible())
@@ -424,22 +417,6 @@ class Win32Peer : public FormPeer {
           }
         }
         break;
-      case WM_NOTIFY: {
-        auto* header = reinterpret_cast<NMHDR*>(lParam);
-        if (header != nullptr && header->hwndFrom == tooltip_.get() &&
-            header->code == TTN_GETDISPINFOA) {
-          auto* info = reinterpret_cast<NMTTDISPINFOA*>(lParam);
-          Win32Peer* child = FromHwnd(reinterpret_cast<HWND>(header->idFrom));
-          hintText_.clear();
-          if (child != nullptr && child->control_.EffectiveShowHint()) {
-            hintText_ = child->control_.Hint();
-          }
-          info->lpszText = hintText_.data();
-          message.Result = 0;
-          return;
-        }
-        break;
-      }
       case WM_SETCURSOR:
         if (reinterpret_cast<HWND>(wParam) == hwnd && LOWORD(lParam) == HTCLIENT &&
             form.Cursor() != crDefault) {
@@ -465,51 +442,22 @@ class Win32Peer : public FormPeer {
     return form != nullptr ? dynamic_cast<Win32Peer*>(form->Peer()) : nullptr;
   }
 
-  // Hints: one tooltip window per form, a tool per child window; the text is asked for when
-  // the tip opens, so it always shows the control's current hint.
-  void AddTool(HWND child) {
-    if (tooltip_.get() == nullptr) {
-      INITCOMMONCONTROLSEX init{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
-      InitCommonControlsEx(&init);
-      tooltip_ = UniqueHwnd(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
-                                            WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                            hwnd_.get(), nullptr, CodeModule(), nullptr));
-    }
-    if (tooltip_.get() == nullptr)
-      return;
-    TOOLINFOA tool = Tool(child);
-    SendMessageA(tooltip_.get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-  }
-
-  void RemoveTool(HWND child) {
-    if (tooltip_.get() == nullptr)
-      return;
-    TOOLINFOA tool = Tool(child);
-    SendMessageA(tooltip_.get(), TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-  }
-
-  TOOLINFOA Tool(HWND child) const {
-    TOOLINFOA tool{};
-    tool.cbSize = TTTOOLINFOA_V1_SIZE;
-    tool.uFlags = TTF_IDISHWND;
-    tool.hwnd = hwnd_.get();
-    tool.uId = reinterpret_cast<UINT_PTR>(child);
-    tool.lpszText = LPSTR_TEXTCALLBACKA;
-    return tool;
-  }
-
-  void RelayToTooltip(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg != WM_MOUSEMOVE && msg != WM_LBUTTONDOWN && msg != WM_LBUTTONUP &&
-        msg != WM_RBUTTONDOWN && msg != WM_RBUTTONUP) {
-      return;
-    }
+  // The form's hint window, made on the first hint; none while the form has no window.
+  Win32HintWindow* FormHint(bool make) {
     Win32Peer* form = FormPeerOf(control_);
-    if (form == nullptr || form->tooltip_.get() == nullptr)
+    if (form == nullptr || form->hwnd_.get() == nullptr)
+      return nullptr;
+    if (!form->hint_ && make)
+      form->hint_ = std::make_unique<Win32HintWindow>(form->hwnd_.get());
+    return form->hint_.get();
+  }
+
+  // A click drops a pending or shown hint.
+  void DropHintOnClick(UINT msg) {
+    if (msg != WM_LBUTTONDOWN && msg != WM_RBUTTONDOWN && msg != WM_MBUTTONDOWN)
       return;
-    MSG relayed{hwnd_.get(), msg, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
-    GetCursorPos(&relayed.pt);
-    SendMessageA(form->tooltip_.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+    if (Win32HintWindow* hint = FormHint(false))
+      hint->Cancel();
   }
 
   // Notifications that child windows send their parent. True when handled.
@@ -631,19 +579,33 @@ class Win32Peer : public FormPeer {
   }
 
   // The pointer's first move onto the window and its leaving become the library's enter and
-  // leave notices; their handlers may destroy the page.
+  // leave notices; their handlers may destroy the page. The control's hint comes and goes with
+  // the pointer; every move looks at it again, since the hint may have changed meanwhile.
   void TrackPointer(UINT msg) {
     if (msg == WM_MOUSELEAVE) {
       tracking_ = false;
+      if (Win32HintWindow* hint = FormHint(false))
+        hint->CancelFor(this);
       control_.UserMouseLeave();
       return;
     }
-    if (tracking_)
-      return;
-    tracking_ = true;
-    TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, hwnd_.get(), 0};
-    TrackMouseEvent(&track);
-    control_.UserMouseEnter();
+    if (!tracking_) {
+      tracking_ = true;
+      TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, hwnd_.get(), 0};
+      TrackMouseEvent(&track);
+      const auto token = control_.LifeToken();
+      control_.UserMouseEnter();
+      if (token.expired())
+        return;
+    }
+    const bool shows = control_.EffectiveShowHint() && !control_.Hint().empty();
+    if (Win32HintWindow* hint = FormHint(shows)) {
+      if (shows) {
+        hint->Arm(control_.Hint(), this);
+      } else {
+        hint->CancelFor(this);
+      }
+    }
   }
 
   // Messages of the library's own window classes.
@@ -652,7 +614,7 @@ class Win32Peer : public FormPeer {
     if (kind_ == Kind::Form) {
       return static_cast<TForm&>(control_).ReceiveMessage(msg, wParam, lParam);
     }
-    RelayToTooltip(msg, wParam, lParam);
+    DropHintOnClick(msg);
     TMessage message{msg, wParam, lParam, 0};
     if (HandleChildMessage(message))
       return message.Result;
@@ -718,7 +680,7 @@ class Win32Peer : public FormPeer {
     HWND hwnd = hwnd_.get();
     const WNDPROC old = oldProc_;
     const auto token = control_.LifeToken();
-    RelayToTooltip(msg, wParam, lParam);
+    DropHintOnClick(msg);
     switch (msg) {
       case WM_KEYDOWN:
       case WM_SYSKEYDOWN:
@@ -794,10 +756,9 @@ class Win32Peer : public FormPeer {
   UniqueIcon bigIcon_;
   UniqueIcon smallIcon_;
   std::string iconName_;
-  UniqueHwnd tooltip_;
-  DWORD formStyle_ = 0;  // the frame the form's window has, as this peer set it
+  std::unique_ptr<Win32HintWindow> hint_;  // the form's
+  DWORD formStyle_ = 0;                    // the frame the form's window has, as this peer set it
   DWORD formExStyle_ = 0;
-  std::string hintText_;
   bool tracking_ = false;
   bool applying_ = false;
 };

@@ -1,0 +1,189 @@
+#include "platform/win32/Win32HintWindow.h"
+
+#include <algorithm>
+
+#include "platform/win32/Win32Module.h"
+
+namespace pelk {
+
+namespace {
+
+constexpr UINT_PTR kShowTimer = 1;
+constexpr UINT_PTR kHideTimer = 2;
+constexpr int kMaxTextWidth = 300;
+constexpr int kPaddingX = 3;
+constexpr int kPaddingY = 2;
+
+UniqueFont HintFont() {
+  NONCLIENTMETRICSA metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
+    return UniqueFont(CreateFontIndirectA(&metrics.lfStatusFont));
+  return UniqueFont();
+}
+
+RECT WorkAreaAround(POINT point) {
+  RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (GetMonitorInfoA(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST), &monitor))
+    area = monitor.rcWork;
+  return area;
+}
+
+}  // namespace
+
+Win32HintWindow::~Win32HintWindow() {
+  window_.reset();
+  if (registered_)
+    UnregisterClassA(kClassName, CodeModule());
+}
+
+bool Win32HintWindow::EnsureWindow() {
+  if (window_.get() != nullptr)
+    return true;
+  HINSTANCE module = CodeModule();
+  WNDCLASSEXA existing{};
+  existing.cbSize = sizeof existing;
+  if (!GetClassInfoExA(module, kClassName, &existing)) {
+    WNDCLASSEXA info{};
+    info.cbSize = sizeof info;
+    info.style = CS_SAVEBITS;
+    info.lpfnWndProc = &WindowProc;
+    info.hInstance = module;
+    info.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    info.lpszClassName = kClassName;
+    if (RegisterClassExA(&info) == 0)
+      return false;
+    registered_ = true;
+  }
+  window_ = UniqueHwnd(CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE,
+                                       kClassName, "", WS_POPUP | WS_BORDER, 0, 0, 0, 0, owner_,
+                                       nullptr, module, nullptr));
+  if (window_.get() == nullptr)
+    return false;
+  SetWindowLongPtrA(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  font_ = HintFont();
+  return true;
+}
+
+void Win32HintWindow::Arm(const std::string& text, const void* source) {
+  if (text.empty()) {
+    CancelFor(source);
+    return;
+  }
+  if (source == source_ && text == text_)
+    return;
+  if (!EnsureWindow())
+    return;
+  const bool wasShowing = Showing();
+  if (wasShowing)
+    ShowWindow(window_.get(), SW_HIDE);
+  KillTimer(window_.get(), kHideTimer);
+  text_ = text;
+  source_ = source;
+  SetTimer(window_.get(), kShowTimer, wasShowing ? kShortPause : kShowPause, nullptr);
+}
+
+void Win32HintWindow::CancelFor(const void* source) {
+  if (source == source_)
+    Cancel();
+}
+
+void Win32HintWindow::Cancel() {
+  source_ = nullptr;
+  if (window_.get() == nullptr)
+    return;
+  KillTimer(window_.get(), kShowTimer);
+  KillTimer(window_.get(), kHideTimer);
+  if (Showing())
+    ShowWindow(window_.get(), SW_HIDE);
+}
+
+bool Win32HintWindow::Showing() const {
+  return window_.get() != nullptr && IsWindowVisible(window_.get());
+}
+
+void Win32HintWindow::ShowNow() {
+  HWND hwnd = window_.get();
+  KillTimer(hwnd, kShowTimer);
+  SetWindowTextA(hwnd, text_.c_str());
+  RECT text{0, 0, kMaxTextWidth, 0};
+  HDC dc = GetDC(hwnd);
+  const HGDIOBJ before = font_.get() != nullptr ? SelectObject(dc, font_.get()) : nullptr;
+  DrawTextA(dc, text_.c_str(), static_cast<int>(text_.size()), &text,
+            DT_CALCRECT | DT_NOPREFIX | DT_WORDBREAK);
+  if (before != nullptr)
+    SelectObject(dc, before);
+  ReleaseDC(hwnd, dc);
+  RECT frame{0, 0, text.right + 2 * kPaddingX, text.bottom + 2 * kPaddingY};
+  AdjustWindowRectEx(&frame, WS_POPUP | WS_BORDER, FALSE, WS_EX_TOOLWINDOW);
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  POINT pointer{};
+  GetCursorPos(&pointer);
+  const RECT area = WorkAreaAround(pointer);
+  int x = std::min(static_cast<int>(pointer.x), static_cast<int>(area.right) - width);
+  int y = static_cast<int>(pointer.y) + kPointerClearance;
+  if (y + height > area.bottom)
+    y = static_cast<int>(pointer.y) - height - 2;  // above the pointer when there is no room below
+  x = std::max(x, static_cast<int>(area.left));
+  y = std::max(y, static_cast<int>(area.top));
+  SetWindowPos(hwnd, HWND_TOPMOST, x, y, width, height, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  InvalidateRect(hwnd, nullptr, TRUE);
+  SetTimer(hwnd, kHideTimer, kHidePause, nullptr);
+}
+
+void Win32HintWindow::Paint() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window_.get(), &paint);
+  RECT rect;
+  GetClientRect(window_.get(), &rect);
+  FillRect(dc, &rect, GetSysColorBrush(COLOR_INFOBK));
+  const HGDIOBJ before = font_.get() != nullptr ? SelectObject(dc, font_.get()) : nullptr;
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
+  InflateRect(&rect, -kPaddingX, -kPaddingY);
+  DrawTextA(dc, text_.c_str(), static_cast<int>(text_.size()), &rect, DT_NOPREFIX | DT_WORDBREAK);
+  if (before != nullptr)
+    SelectObject(dc, before);
+  EndPaint(window_.get(), &paint);
+}
+
+LRESULT CALLBACK Win32HintWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto* hint = reinterpret_cast<Win32HintWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (hint == nullptr)
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+  try {
+    switch (msg) {
+      case WM_TIMER:
+        if (wParam == kShowTimer) {
+          hint->ShowNow();
+        } else if (wParam == kHideTimer) {
+          // Gone for good while the pointer stays on the control.
+          KillTimer(hwnd, kHideTimer);
+          ShowWindow(hwnd, SW_HIDE);
+        }
+        return 0;
+      case WM_PAINT:
+        hint->Paint();
+        return 0;
+      case WM_ERASEBKGND:
+        return 1;
+      case WM_NCHITTEST:
+        return HTTRANSPARENT;  // the pointer stays with the control below
+      case WM_NCDESTROY:
+        // The form's window took it along; the owner forgets it.
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        hint->window_.release();
+        break;
+      default:
+        break;
+    }
+  } catch (...) {
+    return 0;  // nothing crosses into the system
+  }
+  return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+}  // namespace pelk

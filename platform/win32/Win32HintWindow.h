@@ -1,0 +1,51 @@
+#pragma once
+#include <string>
+
+#include "platform/win32/Win32Handles.h"
+#include "platform/win32/WindowsApi.h"
+
+namespace pelk {
+
+// The small window that shows a control's hint under the pointer: after a pause once the pointer
+// rests on the control, gone when it leaves, clicks or after a while. A window of the library's
+// own, so showing hints needs no common-controls library; it is made on the first hint and
+// belongs to the form's window. Move-only through its owner; one per form.
+class Win32HintWindow {
+ public:
+  static constexpr UINT kShowPause = 500;       // ms on a control before its hint shows
+  static constexpr UINT kShortPause = 50;       // ms when moving on from a shown hint
+  static constexpr UINT kHidePause = 2500;      // ms a hint stays
+  static constexpr int kPointerClearance = 20;  // pixels between the pointer and the hint
+  static constexpr char kClassName[] = "PelkHint";
+
+  explicit Win32HintWindow(HWND owner) : owner_(owner) {}
+  Win32HintWindow(const Win32HintWindow&) = delete;
+  Win32HintWindow& operator=(const Win32HintWindow&) = delete;
+  ~Win32HintWindow();
+
+  // The pointer is on the control `source` with this hint: it shows after the pause, unless it
+  // is due or shown for that control already.
+  void Arm(const std::string& text, const void* source);
+  // The pointer left `source`: its hint goes. A late notice about a control left earlier leaves
+  // the hint of the one the pointer is on alone.
+  void CancelFor(const void* source);
+  // A click: no hint shows.
+  void Cancel();
+
+  bool Showing() const;
+
+ private:
+  bool EnsureWindow();
+  void ShowNow();
+  void Paint();
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+  HWND owner_;
+  UniqueHwnd window_;
+  UniqueFont font_;
+  std::string text_;
+  const void* source_ = nullptr;  // the control whose hint is due or shown
+  bool registered_ = false;
+};
+
+}  // namespace pelk

@@ -1,6 +1,6 @@
 # Fails unless the DLL carries its runtime the way the build intends: no runtime DLL in its import
 # table, and in its link map (-Wl,-Map) only the C++ runtime of the Win32 thread model
-# (RUNTIME_DIR), no winpthread code, and no second string implementation.
+# (RUNTIME_DIR), no winpthread code, no second string implementation and no locking guards.
 execute_process(COMMAND ${OBJDUMP} -p ${DLL} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "objdump failed on ${DLL}")
@@ -35,8 +35,9 @@ foreach(archive IN LISTS archives)
   endif()
 endforeach()
 # The runtime's reference-counted string and the exception classes and error reporting built on
-# it: the DLL's own exceptions and its StandardLibraryThrows.cpp keep them out.
-foreach(member IN ITEMS cow-string-inst.o cow-stdexcept.o functexcept.o snprintf_lite.o)
+# it: the DLL's own exceptions and its StandardLibraryThrows.cpp keep them out. The locking guard
+# of static locals: the library is built without it.
+foreach(member IN ITEMS cow-string-inst.o cow-stdexcept.o functexcept.o snprintf_lite.o guard.o)
   string(REPLACE "." "\\." pattern "${member}")
   if(map MATCHES "\\(${pattern}\\)")
     message(FATAL_ERROR "${DLL} links ${member} of the runtime")

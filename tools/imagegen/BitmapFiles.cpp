@@ -57,7 +57,8 @@ void InfoHeader(ByteWriter& out, int width, int storedHeight, int bitsPerPixel,
   out.U32(0);
 }
 
-void PaletteEntries(ByteWriter& out, const Palette16& palette) {
+template <class Colours>
+void PaletteEntries(ByteWriter& out, const Colours& palette) {
   for (const Rgb& colour : palette) {
     out.U8(colour.b);
     out.U8(colour.g);
@@ -157,6 +158,24 @@ std::vector<std::uint8_t> BitmapFile24(const Picture& picture) {
       out.U8(colour.r);
     }
     out.Zeros(rowBytes - 3u * picture.width);
+  }
+  return out.Take();
+}
+
+std::vector<std::uint8_t> BitmapFile8(const IndexedPicture& picture,
+                                      const std::vector<Rgb>& palette) {
+  const std::uint32_t rowBytes = RowBytes(picture.width, 8);
+  const std::uint32_t imageSize = rowBytes * picture.height;
+  const auto colours = static_cast<std::uint32_t>(palette.size());
+  const std::uint32_t offset = kFileHeaderSize + kInfoHeaderSize + colours * 4;
+  ByteWriter out;
+  FileHeader(out, offset + imageSize, offset);
+  InfoHeader(out, picture.width, picture.height, 8, imageSize, colours);
+  PaletteEntries(out, palette);
+  for (int y = picture.height - 1; y >= 0; --y) {
+    for (int x = 0; x < picture.width; ++x)
+      out.U8(picture.index[static_cast<std::size_t>(y) * picture.width + x]);
+    out.Zeros(rowBytes - static_cast<std::uint32_t>(picture.width));
   }
   return out.Take();
 }

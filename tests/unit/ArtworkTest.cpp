@@ -6,6 +6,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -234,19 +235,31 @@ TEST(Artwork, PageIconsAre32SquareWithMasksAndMatchTheGenerator) {
 
   const Bytes tip = ReadSourceFile("tip/TFormPelk412.ico");
   EXPECT_EQ(tip, imagegen::TipIcon());
-  const std::size_t tipImage = ExpectIcon(tip, 0, 24, 40 + 32 * 96 + 32 * 4);
-  const std::size_t tipMask = tipImage + 40 + 32 * 96;
+  const std::uint32_t tipColours = U32(tip, 22 + 32);  // the palette lists all it has
+  ASSERT_GE(tipColours, 17u);                          // more than a 16-colour icon could hold
+  ASSERT_LE(tipColours, 256u);
+  const std::size_t tipImage = ExpectIcon(tip, 0, 8, 40 + 4 * tipColours + 32 * 32 + 32 * 4);
+  const std::size_t tipPalette = tipImage + 40;
+  const std::size_t tipPixels = tipPalette + 4 * tipColours;
+  const std::size_t tipMask = tipPixels + 32 * 32;
   EXPECT_TRUE(MaskedAt(tip, tipMask, 0, 31));
   EXPECT_FALSE(MaskedAt(tip, tipMask, 10, 10));
-  // Masked pixels are black in the colour image, so the screen shows through unchanged.
+  // Every pixel indexes the palette; masked ones are black, so the screen shows through unchanged.
   for (int y = 0; y < 32; ++y) {
     for (int x = 0; x < 32; ++x) {
+      const std::size_t index = tip.at(tipPixels + static_cast<std::size_t>(31 - y) * 32 + x);
+      ASSERT_LT(index, tipColours) << x << "," << y;
       if (!MaskedAt(tip, tipMask, x, y))
         continue;
-      const std::size_t at = tipImage + 40 + static_cast<std::size_t>(31 - y) * 96 + x * 3;
+      const std::size_t at = tipPalette + index * 4;
       ASSERT_EQ(tip.at(at) | tip.at(at + 1) | tip.at(at + 2), 0) << x << "," << y;
     }
   }
+  // The palette holds exactly the drawing's colours, none twice.
+  std::set<std::uint32_t> distinct;
+  for (std::size_t k = 0; k < tipColours; ++k)
+    distinct.insert(U32(tip, tipPalette + 4 * k) & 0xFFFFFFu);
+  EXPECT_EQ(distinct.size(), tipColours);
 }
 
 TEST(Artwork, ButtonPaletteBitmapIs24SquareIn16Colours) {

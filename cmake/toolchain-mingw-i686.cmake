@@ -1,5 +1,6 @@
 # Cross compiling for Windows with mingw-w64 (i686). The -posix variant is needed for std::mutex
-# (GoogleTest); -static keeps the runtime out of the import table.
+# (GoogleTest); -static keeps the runtime out of the import table. The DLL links against the
+# -win32 variant's runtime (see module/exports).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
@@ -11,3 +12,4 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(PELK_DLLTOOL i686-w64-mingw32-dlltool)
 set(PELK_OBJDUMP i686-w64-mingw32-objdump)
+set(PELK_WIN32_THREADS_CXX i686-w64-mingw32-g++-win32)

@@ -1,16 +1,17 @@
 #pragma once
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "platform/Exception.h"
 
 namespace pelk {
 
 // A malformed form resource: bad syntax, an unknown class, property, component or handler, or
 // a value of the wrong kind. The text names the resource and the line.
-class FormError : public std::runtime_error {
+class FormError : public Exception {
  public:
-  using std::runtime_error::runtime_error;
+  using Exception::Exception;
 };
 
 // One property value as a form resource writes it.

@@ -76,7 +76,8 @@ bool TBitmap::LoadFromBmp(std::string_view bytes) {
   const auto rawHeight = static_cast<std::int32_t>(ReadLe(bytes, 22, 4));
   const std::uint32_t bitCount = ReadLe(bytes, 28, 2);
   const std::uint32_t compression = ReadLe(bytes, 30, 4);
-  if (headerSize < kInfoHeader || compression != 0 || (bitCount != 24 && bitCount != 32)) {
+  if (headerSize < kInfoHeader || compression != 0 ||
+      (bitCount != 8 && bitCount != 24 && bitCount != 32)) {
     return false;
   }
   const bool topDown = rawHeight < 0;
@@ -88,9 +89,20 @@ bool TBitmap::LoadFromBmp(std::string_view bytes) {
   const std::size_t bytesPerPixel = bitCount / 8;
   const std::size_t stride =
       (static_cast<std::size_t>(width) * bytesPerPixel + 3) & ~std::size_t{3};
-  const std::size_t needed =
-      static_cast<std::size_t>(dataOffset) + stride * static_cast<std::size_t>(height);
-  if (dataOffset < kFileHeader + headerSize || needed > bytes.size())
+  // In 64 bits: offsets near 4 GB must not wrap round into the file on 32-bit builds.
+  const std::uint64_t needed = std::uint64_t{dataOffset} + std::uint64_t{stride} * height;
+  // 8 bits per pixel index a palette of blue, green, red, unused quads after the header; 0 colours
+  // used means all 256.
+  std::size_t colours = 0;
+  if (bitCount == 8) {
+    colours = ReadLe(bytes, 46, 4);
+    if (colours == 0)
+      colours = 256;
+    if (colours > 256)
+      return false;
+  }
+  const std::uint64_t paletteOffset = kFileHeader + std::uint64_t{headerSize};
+  if (dataOffset < paletteOffset + colours * 4 || needed > bytes.size())
     return false;
 
   std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) *
@@ -99,7 +111,13 @@ bool TBitmap::LoadFromBmp(std::string_view bytes) {
     const std::int32_t sourceRow = topDown ? row : height - 1 - row;
     const std::size_t base = dataOffset + stride * static_cast<std::size_t>(sourceRow);
     for (std::int32_t column = 0; column < width; ++column) {
-      const std::size_t at = base + static_cast<std::size_t>(column) * bytesPerPixel;
+      std::size_t at = base + static_cast<std::size_t>(column) * bytesPerPixel;
+      if (bitCount == 8) {
+        const std::size_t index = static_cast<unsigned char>(bytes[at]);
+        if (index >= colours)
+          return false;  // a colour the palette does not have
+        at = static_cast<std::size_t>(paletteOffset) + index * 4;
+      }
       pixels[static_cast<std::size_t>(row) * static_cast<std::size_t>(width) +
              static_cast<std::size_t>(column)] = ReadLe(bytes, at, 3);
     }

@@ -25,8 +25,8 @@ class TBitmap {
   }
   bool operator!=(const TBitmap& other) const { return !(*this == other); }
 
-  // Reads a BMP file (24 or 32 bits per pixel, BI_RGB, either row order). False, and the
-  // bitmap unchanged, when the bytes are not such a file.
+  // Reads a BMP file (8 bits per pixel with a palette, 24 or 32 bits per pixel; BI_RGB, either
+  // row order). False, and the bitmap unchanged, when the bytes are not such a file.
   bool LoadFromBmp(std::string_view bytes);
 
   // Called after every change, so a control can repaint.

@@ -1,7 +1,8 @@
 #include "platform/gui/TComponent.h"
 
 #include <algorithm>
-#include <stdexcept>
+
+#include "platform/gui/EListError.h"
 
 namespace pelk {
 
@@ -39,7 +40,7 @@ TComponent::~TComponent() {
 
 void TComponent::Free() {
   if (owner_ == nullptr)
-    throw std::logic_error("Free of a component without owner");
+    throw EInvalidOperation("Free of a component without owner");
   delete this;
 }
 
@@ -47,14 +48,14 @@ void TComponent::SetName(const std::string& name) {
   if (name == name_)
     return;
   if (!name.empty() && owner_ != nullptr && owner_->FindComponent(name) != nullptr) {
-    throw std::invalid_argument("a component named " + name + " already exists");
+    throw EInvalidOperation("a component named " + name + " already exists");
   }
   name_ = name;
 }
 
 TComponent* TComponent::Components(int index) const {
   if (index < 0 || index >= ComponentCount()) {
-    throw std::out_of_range("component index " + std::to_string(index) + " out of bounds");
+    throw EListError("component index " + std::to_string(index) + " out of bounds");
   }
   return components_[static_cast<std::size_t>(index)];
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/gui/ClassInfo.h"
+#include "platform/gui/EInvalidOperation.h"
 #include "platform/gui/GuiTypes.h"
 
 namespace pelk {
@@ -25,7 +26,7 @@ class TComponent {
   template <class T, class... Args>
   static T* Create(TComponent* owner, Args&&... args) {
     if (owner == nullptr)
-      throw std::logic_error("Create needs an owner");
+      throw EInvalidOperation("Create needs an owner");
     return new T(owner, std::forward<Args>(args)...);
   }
   // Destroys an owned component now.
@@ -36,7 +37,7 @@ class TComponent {
   TComponent* Owner() const { return owner_; }
 
   int ComponentCount() const { return static_cast<int>(components_.size()); }
-  TComponent* Components(int index) const;  // throws std::out_of_range
+  TComponent* Components(int index) const;  // throws EListError
   TComponent* FindComponent(std::string_view name) const;
 
   int Tag() const { return tag_; }

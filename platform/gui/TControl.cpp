@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "platform/Exception.h"
+#include "platform/gui/EInvalidOperation.h"
 #include "platform/gui/GuardedCall.h"
 #include "platform/gui/PropertyNames.h"
 #include "platform/gui/TForm.h"
@@ -78,10 +80,10 @@ void TControl::SetParent(TWinControl* parent) {
   if (parent == parent_)
     return;
   if (parent == this)
-    throw std::invalid_argument("a control cannot be its own parent");
+    throw EInvalidOperation("a control cannot be its own parent");
   for (TWinControl* up = parent; up != nullptr; up = up->Parent()) {
     if (up == this)
-      throw std::invalid_argument("a control cannot sit inside itself");
+      throw EInvalidOperation("a control cannot sit inside itself");
   }
   DestroyHandle();
   if (parent_ != nullptr)
@@ -405,7 +407,7 @@ void TControl::Guarded(const std::function<void()>& f) {
 }
 
 void TControl::ReportError(const char* what) {
-  Guarded([what] { throw std::runtime_error(what); });
+  Guarded([what] { throw Exception(what); });
 }
 
 void TControl::UserClick() {

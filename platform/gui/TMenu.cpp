@@ -1,8 +1,9 @@
 #include "platform/gui/TMenu.h"
 
 #include <algorithm>
-#include <stdexcept>
 
+#include "platform/gui/EInvalidOperation.h"
+#include "platform/gui/EListError.h"
 #include "platform/gui/Peers.h"
 #include "platform/gui/PropertyNames.h"
 #include "platform/gui/TImageList.h"
@@ -40,18 +41,18 @@ void TMenuItem::Click() {
 
 TMenuItem* TMenuItem::Items(int index) const {
   if (index < 0 || index >= Count()) {
-    throw std::out_of_range("menu item index " + std::to_string(index) + " out of bounds");
+    throw EListError("menu item index " + std::to_string(index) + " out of bounds");
   }
   return items_[static_cast<std::size_t>(index)];
 }
 
 void TMenuItem::Add(TMenuItem* item) {
   if (item == nullptr || item == this || item->parentItem_ != nullptr) {
-    throw std::invalid_argument("menu item cannot be added here");
+    throw EInvalidOperation("menu item cannot be added here");
   }
   for (TMenuItem* up = this; up != nullptr; up = up->parentItem_) {
     if (up == item)
-      throw std::invalid_argument("menu item cannot hold itself");
+      throw EInvalidOperation("menu item cannot hold itself");
   }
   item->parentItem_ = this;
   items_.push_back(item);

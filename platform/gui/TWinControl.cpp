@@ -1,7 +1,8 @@
 #include "platform/gui/TWinControl.h"
 
 #include <algorithm>
-#include <stdexcept>
+
+#include "platform/gui/EListError.h"
 
 namespace pelk {
 
@@ -28,7 +29,7 @@ TWinControl::~TWinControl() {
 
 TControl* TWinControl::Controls(int index) const {
   if (index < 0 || index >= ControlCount()) {
-    throw std::out_of_range("control index " + std::to_string(index) + " out of bounds");
+    throw EListError("control index " + std::to_string(index) + " out of bounds");
   }
   return controls_[static_cast<std::size_t>(index)];
 }

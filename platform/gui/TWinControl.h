@@ -15,7 +15,7 @@ class TWinControl : public TControl {
   const ClassInfo& Class() const override { return StaticClass(); }
 
   int ControlCount() const { return static_cast<int>(controls_.size()); }
-  TControl* Controls(int index) const;  // throws std::out_of_range
+  TControl* Controls(int index) const;  // throws EListError
   void InsertControl(TControl* control);
   void RemoveControl(TControl* control);
 

@@ -1,14 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "platform/headless/EmbeddedResources.h"
 #include "tools/imagegen/Artwork.h"
+#include "tools/imagegen/Quantize.h"
 
 namespace pelk {
 namespace {
@@ -43,12 +47,18 @@ struct Bgra {
 
 constexpr int kStripWidth = 128;
 constexpr int kStripHeight = 96;
-constexpr std::size_t kStripRowBytes = kStripWidth * 3;
+constexpr std::size_t kStripRowBytes = kStripWidth;  // one byte a pixel, no padding
 
-// Pixel (x, y) counted from the top left of the 128x96 bottom-up 24-bit strip.
+// The size of the 8-bit strip file with the palette its header announces.
+std::size_t StripFileSize(const Bytes& bmp) {
+  return 54u + 4u * U32(bmp, 46) + kStripRowBytes * kStripHeight;
+}
+
+// Pixel (x, y) counted from the top left of the 128x96 bottom-up 8-bit strip.
 Bgra StripPixel(const Bytes& bmp, int x, int y) {
-  const std::size_t at =
-      54 + static_cast<std::size_t>(kStripHeight - 1 - y) * kStripRowBytes + x * 3u;
+  const std::size_t index =
+      bmp.at(U32(bmp, 10) + static_cast<std::size_t>(kStripHeight - 1 - y) * kStripRowBytes + x);
+  const std::size_t at = 54 + index * 4;
   return {bmp.at(at), bmp.at(at + 1), bmp.at(at + 2), 0xFF};
 }
 
@@ -70,25 +80,87 @@ TEST(Artwork, CommittedImageStripIsTheEmbeddedOneAndTheGeneratorReproducesIt) {
   EXPECT_EQ(imagegen::ImageListBitmap(), committed);
 }
 
-TEST(Artwork, ImageStripIsExactlyTheTwelveTilesAs24BitBottomUpBitmapFile) {
+TEST(Artwork, ImageStripIsExactlyTheTwelveTilesAs8BitPalettedBottomUpBitmapFile) {
   const Bytes bmp = ReadSourceFile("template/images/ImageList1.bmp");
-  ASSERT_EQ(bmp.size(), 54u + kStripRowBytes * kStripHeight);
+  ASSERT_GE(bmp.size(), 54u);
+  const std::uint32_t colours = U32(bmp, 46);  // all of them listed
+  ASSERT_GE(colours, 2u);
+  ASSERT_LE(colours, static_cast<std::uint32_t>(imagegen::kImageListColours));
+  ASSERT_EQ(bmp.size(), StripFileSize(bmp));
   EXPECT_EQ(bmp[0], 'B');
   EXPECT_EQ(bmp[1], 'M');
   EXPECT_EQ(U32(bmp, 2), bmp.size());
-  EXPECT_EQ(U32(bmp, 10), 54u);  // no colour table
+  EXPECT_EQ(U32(bmp, 10), 54u + 4u * colours);  // pixels right after the palette
   EXPECT_EQ(U32(bmp, 14), 40u);
   EXPECT_EQ(U32(bmp, 18), static_cast<std::uint32_t>(kStripWidth));
   EXPECT_EQ(U32(bmp, 22), static_cast<std::uint32_t>(kStripHeight));  // positive: bottom-up
   EXPECT_EQ(U16(bmp, 26), 1u);
-  EXPECT_EQ(U16(bmp, 28), 24u);
+  EXPECT_EQ(U16(bmp, 28), 8u);
   EXPECT_EQ(U32(bmp, 30), 0u);  // BI_RGB
+  for (std::size_t at = U32(bmp, 10); at < bmp.size(); ++at)
+    ASSERT_LT(bmp[at], colours) << "pixel byte " << at;
   EXPECT_EQ(kStripWidth / 32 * (kStripHeight / 32), imagegen::kTileCount);
+}
+
+TEST(Artwork, ImageStripLosesNoMoreThanAFewLevelsToItsPalette) {
+  const Bytes bmp = ReadSourceFile("template/images/ImageList1.bmp");
+  ASSERT_EQ(bmp.size(), StripFileSize(bmp));
+  const imagegen::Picture drawn = imagegen::ImageListPicture();
+  ASSERT_EQ(drawn.width, kStripWidth);
+  ASSERT_EQ(drawn.height, kStripHeight);
+  int exact = 0;
+  for (int y = 0; y < kStripHeight; ++y) {
+    for (int x = 0; x < kStripWidth; ++x) {
+      const imagegen::Rgb want = drawn.pixels[static_cast<std::size_t>(y) * kStripWidth + x];
+      const Bgra got = StripPixel(bmp, x, y);
+      const int error =
+          std::max({std::abs(got.r - want.r), std::abs(got.g - want.g), std::abs(got.b - want.b)});
+      ASSERT_LE(error, 8) << x << "," << y;
+      exact += error == 0;
+    }
+  }
+  // The large areas (the gradients, the white of the symbols) keep their exact colours.
+  EXPECT_GT(exact, kStripWidth * kStripHeight * 8 / 10);
+}
+
+TEST(Artwork, QuantizingKeepsFewColoursExactlyAndCutsManyToThePaletteSize) {
+  imagegen::Picture few(8, 8);
+  const imagegen::Rgb colours[5] = {
+      {255, 255, 255}, {0, 0, 0}, {200, 10, 10}, {10, 200, 10}, {1, 2, 3}};
+  for (int k = 0; k < 64; ++k)
+    few.pixels[static_cast<std::size_t>(k)] = colours[k < 40 ? 0 : k % 5];
+  few.transparent[3] = true;
+  const imagegen::QuantizedPicture kept = imagegen::Quantize(few, 256);
+  EXPECT_EQ(kept.palette.size(), 5u);
+  EXPECT_EQ(kept.picture.transparent, few.transparent);
+  for (std::size_t k = 0; k < 64; ++k) {
+    const imagegen::Rgb& got = kept.palette.at(kept.picture.index[k]);
+    const imagegen::Rgb& want = few.pixels[k];
+    ASSERT_TRUE(got.r == want.r && got.g == want.g && got.b == want.b) << k;
+  }
+  // Two colours for five: the white that covers most of the picture stays exact.
+  const imagegen::QuantizedPicture two = imagegen::Quantize(few, 2);
+  ASSERT_EQ(two.palette.size(), 2u);
+  const imagegen::Rgb& white = two.palette.at(two.picture.index[0]);
+  EXPECT_TRUE(white.r == 255 && white.g == 255 && white.b == 255);
+
+  // A ramp of 256 grays in 16 colours: every pixel within half a step of 16 levels.
+  imagegen::Picture ramp(256, 1);
+  for (int x = 0; x < 256; ++x) {
+    const auto level = static_cast<std::uint8_t>(x);
+    ramp.pixels[static_cast<std::size_t>(x)] = {level, level, level};
+  }
+  const imagegen::QuantizedPicture cut = imagegen::Quantize(ramp, 16);
+  EXPECT_EQ(cut.palette.size(), 16u);
+  for (int x = 0; x < 256; ++x) {
+    const imagegen::Rgb& got = cut.palette.at(cut.picture.index[static_cast<std::size_t>(x)]);
+    ASSERT_LE(std::abs(got.g - x), 8) << x;
+  }
 }
 
 TEST(Artwork, TilesAreShadedBlueWithWhiteSymbolsBolderAndBrighterWhenHot) {
   const Bytes bmp = ReadSourceFile("template/images/ImageList1.bmp");
-  ASSERT_EQ(bmp.size(), 54u + kStripRowBytes * kStripHeight);
+  ASSERT_EQ(bmp.size(), StripFileSize(bmp));
   for (int tile = 0; tile < imagegen::kTileCount; ++tile) {
     SCOPED_TRACE(tile);
     const int left = (tile % 4) * 32;
@@ -163,19 +235,31 @@ TEST(Artwork, PageIconsAre32SquareWithMasksAndMatchTheGenerator) {
 
   const Bytes tip = ReadSourceFile("tip/TFormPelk412.ico");
   EXPECT_EQ(tip, imagegen::TipIcon());
-  const std::size_t tipImage = ExpectIcon(tip, 0, 24, 40 + 32 * 96 + 32 * 4);
-  const std::size_t tipMask = tipImage + 40 + 32 * 96;
+  const std::uint32_t tipColours = U32(tip, 22 + 32);  // the palette lists all it has
+  ASSERT_GE(tipColours, 17u);                          // more than a 16-colour icon could hold
+  ASSERT_LE(tipColours, 256u);
+  const std::size_t tipImage = ExpectIcon(tip, 0, 8, 40 + 4 * tipColours + 32 * 32 + 32 * 4);
+  const std::size_t tipPalette = tipImage + 40;
+  const std::size_t tipPixels = tipPalette + 4 * tipColours;
+  const std::size_t tipMask = tipPixels + 32 * 32;
   EXPECT_TRUE(MaskedAt(tip, tipMask, 0, 31));
   EXPECT_FALSE(MaskedAt(tip, tipMask, 10, 10));
-  // Masked pixels are black in the colour image, so the screen shows through unchanged.
+  // Every pixel indexes the palette; masked ones are black, so the screen shows through unchanged.
   for (int y = 0; y < 32; ++y) {
     for (int x = 0; x < 32; ++x) {
+      const std::size_t index = tip.at(tipPixels + static_cast<std::size_t>(31 - y) * 32 + x);
+      ASSERT_LT(index, tipColours) << x << "," << y;
       if (!MaskedAt(tip, tipMask, x, y))
         continue;
-      const std::size_t at = tipImage + 40 + static_cast<std::size_t>(31 - y) * 96 + x * 3;
+      const std::size_t at = tipPalette + index * 4;
       ASSERT_EQ(tip.at(at) | tip.at(at + 1) | tip.at(at + 2), 0) << x << "," << y;
     }
   }
+  // The palette holds exactly the drawing's colours, none twice.
+  std::set<std::uint32_t> distinct;
+  for (std::size_t k = 0; k < tipColours; ++k)
+    distinct.insert(U32(tip, tipPalette + 4 * k) & 0xFFFFFFu);
+  EXPECT_EQ(distinct.size(), tipColours);
 }
 
 TEST(Artwork, ButtonPaletteBitmapIs24SquareIn16Colours) {

@@ -44,6 +44,31 @@ std::string Bmp(int width, int height, int bits, bool topDown,
   return file + data;
 }
 
+// An 8-bit BMP file whose pixel (x, y) is palette[index(x, y)]; coloursUsed goes into the header
+// as it is (0 stands for 256), and the palette written has exactly palette.size() entries.
+std::string Bmp8(int width, int height, bool topDown, const std::vector<std::uint32_t>& palette,
+                 std::uint32_t coloursUsed, int (*index)(int x, int y)) {
+  const int stride = (width + 3) & ~3;
+  std::string table;
+  for (std::uint32_t rgb : palette)
+    table += Le(rgb, 4);
+  std::string data;
+  for (int row = 0; row < height; ++row) {
+    const int y = topDown ? row : height - 1 - row;
+    std::string line;
+    for (int x = 0; x < width; ++x)
+      line += static_cast<char>(index(x, y));
+    line.resize(static_cast<std::size_t>(stride), '\xEE');  // padding is never read
+    data += line;
+  }
+  const auto offset = static_cast<std::uint32_t>(54 + table.size());
+  return "BM" + Le(static_cast<std::uint32_t>(offset + data.size()), 4) + Le(0, 4) + Le(offset, 4) +
+         Le(40, 4) + Le(static_cast<std::uint32_t>(width), 4) +
+         Le(static_cast<std::uint32_t>(topDown ? -height : height), 4) + Le(1, 2) + Le(8, 2) +
+         Le(0, 4) + Le(static_cast<std::uint32_t>(data.size()), 4) + Le(2835, 4) + Le(2835, 4) +
+         Le(coloursUsed, 4) + Le(0, 4) + table + data;
+}
+
 std::uint32_t Cell(int x, int y) {
   return static_cast<std::uint32_t>(((y / 32) * 4 + x / 32) << 16 | (y % 32) << 8 | (x % 32));
 }
@@ -85,6 +110,46 @@ TEST(TBitmap, ReadsStripsOfBothRowOrdersAndRefusesBrokenFiles) {
         good.substr(0, 18) + Le(0x7FFFFFFF, 4) + good.substr(22),
         good.substr(0, 22) + Le(0x80000000u, 4) + good.substr(26),
         good.substr(0, 10) + Le(0xFFFFFFF0u, 4) + good.substr(14)}) {
+    EXPECT_FALSE(bitmap.LoadFromBmp(bad));
+    EXPECT_EQ(bitmap.Width(), 2);
+  }
+}
+
+TEST(TBitmap, ReadsPalettedStripsAndRefusesIndicesOutsideThePalette) {
+  const std::vector<std::uint32_t> three = {0x102030, 0xFFFFFF, 0x3366CC};
+  auto stripes = [](int x, int y) { return (x + 2 * y) % 3; };
+  const std::uint32_t expected[3] = {0x102030, 0xFFFFFF, 0x3366CC};
+  for (bool topDown : {false, true}) {
+    SCOPED_TRACE(topDown);
+    TBitmap strip;
+    // 30 pixels wide: rows padded to 32 bytes.
+    ASSERT_TRUE(strip.LoadFromBmp(Bmp8(30, 5, topDown, three, 3, stripes)));
+    EXPECT_EQ(strip.Width(), 30);
+    EXPECT_EQ(strip.Height(), 5);
+    for (int y = 0; y < 5; ++y) {
+      for (int x = 0; x < 30; ++x)
+        ASSERT_EQ(strip.Pixel(x, y), expected[stripes(x, y)]) << x << "," << y;
+    }
+  }
+  // No count of colours used: the palette has all 256.
+  std::vector<std::uint32_t> full(256);
+  for (std::uint32_t i = 0; i < 256; ++i)
+    full[i] = i * 0x010101u;
+  TBitmap gray;
+  ASSERT_TRUE(
+      gray.LoadFromBmp(Bmp8(16, 16, false, full, 0, [](int x, int y) { return y * 16 + x; })));
+  EXPECT_EQ(gray.Pixel(0, 0), 0u);
+  EXPECT_EQ(gray.Pixel(15, 15), 0xFFFFFFu);
+  EXPECT_EQ(gray.Pixel(3, 2), 35u * 0x010101u);
+
+  TBitmap bitmap;
+  bitmap.SetSize(2, 2);
+  auto third = [](int x, int y) { return x == 1 && y == 1 ? 2 : 0; };
+  for (const std::string& bad : {
+           Bmp8(4, 4, false, {0x000000, 0xFFFFFF}, 2, third),  // index 2 of two colours
+           Bmp8(4, 4, false, three, 257, stripes),             // more colours than 8 bits
+           Bmp8(4, 4, false, three, 0, stripes),               // 256 colours claimed, 3 present
+       }) {
     EXPECT_FALSE(bitmap.LoadFromBmp(bad));
     EXPECT_EQ(bitmap.Width(), 2);
   }

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "platform/gui/EInvalidOperation.h"
 #include "platform/gui/TForm.h"
 #include "platform/gui/TPanel.h"
 #include "tests/unit/GuiTestSupport.h"
@@ -60,7 +61,7 @@ TEST(Layout, EdgesAreTakenTopBottomLeftRightThenTheRestAndHiddenControlsTakeNoth
   left->Free();
   EXPECT_EQ(right->Left(), 290);
   EXPECT_EQ(hidden->Left(), 0);
-  EXPECT_THROW(client->SetParent(inner), std::invalid_argument);  // no cycles
+  EXPECT_THROW(client->SetParent(inner), EInvalidOperation);  // no cycles
 }
 
 }  // namespace

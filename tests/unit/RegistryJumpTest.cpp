@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/ERegistryException.h"
 #include "platform/headless/HeadlessSystem.h"
 #include "template/RegistryJump.h"
 
@@ -59,7 +60,7 @@ TEST(RegistryJump, AKeyThatCannotBeWrittenStopsTheJumpBeforeTheEditor) {
   HeadlessSystem system;
   system.registry.DenyWriteAccess(RootKey::CurrentUser, kRegedit);
   EXPECT_THROW(JumpToRegistryKey(system.registry, system.help, system.shell, 0x10, 7),
-               std::runtime_error);
+               ERegistryException);
   EXPECT_TRUE(system.shell.Executions.empty());
   EXPECT_EQ(system.registry.OpenKeyCount(), 0);
 }

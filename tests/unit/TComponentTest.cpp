@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/gui/EInvalidOperation.h"
+#include "platform/gui/EListError.h"
 #include "platform/gui/TComponent.h"
 #include "platform/gui/TPanel.h"
 
@@ -40,9 +42,9 @@ TEST(TComponent, OwnsItsComponentsAndDestroysThemLastFirst) {
   EXPECT_EQ(root->Components(1), b);
   EXPECT_EQ(root->FindComponent("B"), b);  // names compare without case
   EXPECT_EQ(root->FindComponent("inner"), nullptr);
-  EXPECT_THROW(root->Components(2), std::out_of_range);
-  EXPECT_THROW(root->Components(-1), std::out_of_range);
-  EXPECT_THROW(b->SetName("A"), std::invalid_argument);
+  EXPECT_THROW(root->Components(2), EListError);
+  EXPECT_THROW(root->Components(-1), EListError);
+  EXPECT_THROW(b->SetName("A"), EInvalidOperation);
 
   log.clear();
   root.reset();
@@ -79,7 +81,7 @@ TEST(TComponent, FreeNotificationTellsLinkedComponentsOfRemovalOnly) {
   log.clear();
   watched->Free();
   EXPECT_EQ(log, (std::vector<std::string>{"~watched"}));
-  EXPECT_THROW(page->Free(), std::logic_error);  // it has no owner to leave
+  EXPECT_THROW(page->Free(), EInvalidOperation);  // it has no owner to leave
 }
 
 TEST(TComponent, LifeTokenExpiresWithTheComponent) {

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "tools/imagegen/BitmapFiles.h"
+#include "tools/imagegen/Quantize.h"
 #include "tools/imagegen/Shape.h"
 
 namespace pelk::imagegen {
@@ -223,12 +224,19 @@ IndexedPicture ButtonPicture() {
 
 }  // namespace
 
-std::vector<std::uint8_t> ImageListBitmap() {
-  // Exactly the tiles, at 24 bits: the strip is the largest part of the library's resources.
+Picture ImageListPicture() {
   Picture strip(kTilesPerRow * kTileSize, kTileCount / kTilesPerRow * kTileSize);
   for (int tile = 0; tile < kTileCount; ++tile)
     DrawTile(strip, tile);
-  return BitmapFile24(strip);
+  return strip;
+}
+
+std::vector<std::uint8_t> ImageListBitmap() {
+  // Exactly the tiles, at 8 bits: the strip is the largest part of the library's resources. Its
+  // few hundred colours (two gradients blended with white at the edges) lose at most a few
+  // levels per channel in the palette.
+  const QuantizedPicture strip = Quantize(ImageListPicture(), kImageListColours);
+  return BitmapFile8(strip.picture, strip.palette);
 }
 
 std::vector<std::uint8_t> TemplateIcon() {
@@ -260,7 +268,9 @@ std::vector<std::uint8_t> TipIcon() {
       {Polyline({{18.0, 13.5}, {24.5, 13.5}, {24.5, 19.0}}, 1.3), arrowGreen},
       {Polygon({{21.0, 18.5}, {28.0, 18.5}, {24.5, 24.0}}), arrowGreen},
   };
-  return IconFile24(Compose(32, 32, layers));
+  // Its few dozen colours (transparent pixels are black) fit a palette exactly.
+  const QuantizedPicture icon = Quantize(Compose(32, 32, layers), 256);
+  return IconFile8(icon.picture, icon.palette);
 }
 
 std::vector<std::uint8_t> HotSpeedButtonBitmap() {

@@ -57,7 +57,8 @@ void InfoHeader(ByteWriter& out, int width, int storedHeight, int bitsPerPixel,
   out.U32(0);
 }
 
-void PaletteEntries(ByteWriter& out, const Palette16& palette) {
+template <class Colours>
+void PaletteEntries(ByteWriter& out, const Colours& palette) {
   for (const Rgb& colour : palette) {
     out.U8(colour.b);
     out.U8(colour.g);
@@ -161,6 +162,24 @@ std::vector<std::uint8_t> BitmapFile24(const Picture& picture) {
   return out.Take();
 }
 
+std::vector<std::uint8_t> BitmapFile8(const IndexedPicture& picture,
+                                      const std::vector<Rgb>& palette) {
+  const std::uint32_t rowBytes = RowBytes(picture.width, 8);
+  const std::uint32_t imageSize = rowBytes * picture.height;
+  const auto colours = static_cast<std::uint32_t>(palette.size());
+  const std::uint32_t offset = kFileHeaderSize + kInfoHeaderSize + colours * 4;
+  ByteWriter out;
+  FileHeader(out, offset + imageSize, offset);
+  InfoHeader(out, picture.width, picture.height, 8, imageSize, colours);
+  PaletteEntries(out, palette);
+  for (int y = picture.height - 1; y >= 0; --y) {
+    for (int x = 0; x < picture.width; ++x)
+      out.U8(picture.index[static_cast<std::size_t>(y) * picture.width + x]);
+    out.Zeros(rowBytes - static_cast<std::uint32_t>(picture.width));
+  }
+  return out.Take();
+}
+
 std::vector<std::uint8_t> BitmapFile4(const IndexedPicture& picture, const Palette16& palette) {
   const std::uint32_t imageSize = RowBytes(picture.width, 4) * picture.height;
   const std::uint32_t offset = kFileHeaderSize + kInfoHeaderSize + 16 * 4;
@@ -185,23 +204,21 @@ std::vector<std::uint8_t> IconFile4(const IndexedPicture& picture, const Palette
   return out.Take();
 }
 
-std::vector<std::uint8_t> IconFile24(const Picture& picture) {
-  const std::uint32_t rowBytes = RowBytes(picture.width, 24);
+std::vector<std::uint8_t> IconFile8(const IndexedPicture& picture,
+                                    const std::vector<Rgb>& palette) {
+  const std::uint32_t rowBytes = RowBytes(picture.width, 8);
   const std::uint32_t colourBytes = rowBytes * picture.height;
   const std::uint32_t maskBytes = RowBytes(picture.width, 1) * picture.height;
-  const std::uint32_t imageBytes = kInfoHeaderSize + colourBytes + maskBytes;
+  const auto colours = static_cast<std::uint32_t>(palette.size());
+  const std::uint32_t imageBytes = kInfoHeaderSize + colours * 4 + colourBytes + maskBytes;
   ByteWriter out;
-  IconDirectory(out, picture.width, picture.height, 0, 24, imageBytes);
-  InfoHeader(out, picture.width, picture.height * 2, 24, colourBytes + maskBytes, 0);
+  IconDirectory(out, picture.width, picture.height, 0, 8, imageBytes);
+  InfoHeader(out, picture.width, picture.height * 2, 8, colourBytes + maskBytes, colours);
+  PaletteEntries(out, palette);
   for (int y = picture.height - 1; y >= 0; --y) {
-    for (int x = 0; x < picture.width; ++x) {
-      const std::size_t k = static_cast<std::size_t>(y) * picture.width + x;
-      const Rgb colour = picture.transparent[k] ? Rgb{} : picture.pixels[k];
-      out.U8(colour.b);
-      out.U8(colour.g);
-      out.U8(colour.r);
-    }
-    out.Zeros(rowBytes - 3u * picture.width);
+    for (int x = 0; x < picture.width; ++x)
+      out.U8(picture.index[static_cast<std::size_t>(y) * picture.width + x]);
+    out.Zeros(rowBytes - static_cast<std::uint32_t>(picture.width));
   }
   AndMask(out, picture.width, picture.height, picture.transparent);
   return out.Take();

@@ -21,7 +21,7 @@ struct Picture {
   Rgb& at(int x, int y) { return pixels[y * width + x]; }
 };
 
-// A picture in a 16-colour palette, top row first, with a mask of transparent pixels.
+// A picture in a palette of up to 256 colours, top row first, with a mask of transparent pixels.
 struct IndexedPicture {
   int width = 0;
   int height = 0;
@@ -38,11 +38,16 @@ const Palette16& StandardPalette();
 
 // Bitmap file, 24 bits per pixel (BI_RGB), rows bottom-up, each padded to four bytes.
 std::vector<std::uint8_t> BitmapFile24(const Picture& picture);
+// Bitmap file, 8 bits per pixel with the palette (1 to 256 colours, all listed in the file);
+// the mask is ignored.
+std::vector<std::uint8_t> BitmapFile8(const IndexedPicture& picture,
+                                      const std::vector<Rgb>& palette);
 // Bitmap file, 4 bits per pixel with the palette; the mask is ignored.
 std::vector<std::uint8_t> BitmapFile4(const IndexedPicture& picture, const Palette16& palette);
 // Icon file with one image: 4 bits per pixel with the palette, plus the AND mask.
 std::vector<std::uint8_t> IconFile4(const IndexedPicture& picture, const Palette16& palette);
-// Icon file with one image: 24 bits per pixel, plus the AND mask.
-std::vector<std::uint8_t> IconFile24(const Picture& picture);
+// Icon file with one image: 8 bits per pixel with the palette (1 to 256 colours, all listed),
+// plus the AND mask. Masked pixels should index black, so the screen shows through unchanged.
+std::vector<std::uint8_t> IconFile8(const IndexedPicture& picture, const std::vector<Rgb>& palette);
 
 }  // namespace pelk::imagegen

@@ -16,6 +16,7 @@
 #include "platform/gui/TStaticText.h"
 #include "platform/win32/Win32Handles.h"
 #include "platform/win32/Win32HintWindow.h"
+#include "platform/win32/Win32IconResource.h"
 #include "platform/win32/Win32Module.h"
 
 namespace pelk {
@@ -368,10 +369,8 @@ class Win32Peer : public FormPeer {
       bigIcon_.reset();
       smallIcon_.reset();
       if (!iconName_.empty()) {
-        bigIcon_.reset(
-            static_cast<HICON>(LoadImageA(CodeModule(), iconName_.c_str(), IMAGE_ICON, 32, 32, 0)));
-        smallIcon_.reset(
-            static_cast<HICON>(LoadImageA(CodeModule(), iconName_.c_str(), IMAGE_ICON, 16, 16, 0)));
+        bigIcon_.reset(LoadIconResource(CodeModule(), iconName_.c_str(), 32));
+        smallIcon_.reset(LoadIconResource(CodeModule(), iconName_.c_str(), 16));
       }
       SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
       SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
@@ -682,6 +681,12 @@ class Win32Peer : public FormPeer {
     const auto token = control_.LifeToken();
     DropHintOnClick(msg);
     switch (msg) {
+      case WM_DESTROY:
+        // Wine's multi-line edit control keeps its text's line layout when destroyed (about 600
+        // bytes a window); emptied first, it lets it go.
+        if (kind_ == Kind::Memo)
+          CallWindowProcA(old, hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+        break;
       case WM_KEYDOWN:
       case WM_SYSKEYDOWN:
         if (TForm* form = control_.ParentForm()) {

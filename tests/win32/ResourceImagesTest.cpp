@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/gui/TBitmap.h"
+#include "platform/win32/Win32IconResource.h"
 
 namespace pelk {
 namespace {
@@ -75,6 +76,40 @@ TEST_F(DllResources, TipIconLoadsWithItsExactColoursAndMask) {
   EXPECT_NE(small, nullptr);
   if (small)
     DestroyIcon(small);
+}
+
+// The colour image and the mask of an icon, one after the other.
+std::vector<std::uint32_t> IconPixels(HICON icon, int size) {
+  ICONINFO info{};
+  if (icon == nullptr || !GetIconInfo(icon, &info))
+    return {};
+  std::vector<std::uint32_t> pixels = Pixels32(info.hbmColor, size, size);
+  const std::vector<std::uint32_t> mask = Pixels32(info.hbmMask, size, size);
+  pixels.insert(pixels.end(), mask.begin(), mask.end());
+  BITMAP colour{};
+  GetObjectA(info.hbmColor, sizeof colour, &colour);
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  if (colour.bmWidth != size || colour.bmHeight != size)
+    return {};
+  return pixels;
+}
+
+TEST_F(DllResources, IconsBuiltFromTheResourceBitsMatchWhatTheSystemLoaderMakes) {
+  for (int size : {32, 16}) {
+    SCOPED_TRACE(size);
+    HICON system = static_cast<HICON>(LoadImageA(dll, "TIPICON", IMAGE_ICON, size, size, 0));
+    HICON own = LoadIconResource(dll, "TIPICON", size);
+    ASSERT_NE(own, nullptr);
+    const std::vector<std::uint32_t> expected = IconPixels(system, size);
+    const std::vector<std::uint32_t> actual = IconPixels(own, size);
+    DestroyIcon(system);
+    DestroyIcon(own);
+    ASSERT_EQ(expected.size(), 2u * size * size);
+    EXPECT_EQ(actual, expected);
+  }
+  EXPECT_EQ(LoadIconResource(dll, "NOSUCHICON", 32), nullptr);
+  EXPECT_EQ(LoadIconResource(dll, "IMAGELIST1", 32), nullptr);  // not an icon
 }
 
 TEST_F(DllResources, ImageStripReadsAsTwelveBlueTiles) {

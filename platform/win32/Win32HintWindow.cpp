@@ -34,9 +34,11 @@ RECT WorkAreaAround(POINT point) {
 }  // namespace
 
 Win32HintWindow::~Win32HintWindow() {
+  if (!made_)
+    return;
   window_.reset();
-  if (registered_)
-    UnregisterClassA(kClassName, CodeModule());
+  // Succeeds only once no hint window of any form is left.
+  UnregisterClassA(kClassName, CodeModule());
 }
 
 bool Win32HintWindow::EnsureWindow() {
@@ -55,13 +57,13 @@ bool Win32HintWindow::EnsureWindow() {
     info.lpszClassName = kClassName;
     if (RegisterClassExA(&info) == 0)
       return false;
-    registered_ = true;
   }
   window_ = UniqueHwnd(CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE,
                                        kClassName, "", WS_POPUP | WS_BORDER, 0, 0, 0, 0, owner_,
                                        nullptr, module, nullptr));
   if (window_.get() == nullptr)
     return false;
+  made_ = true;
   SetWindowLongPtrA(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   font_ = HintFont();
   return true;

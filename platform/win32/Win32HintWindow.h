@@ -9,7 +9,7 @@ namespace pelk {
 // The small window that shows a control's hint under the pointer: after a pause once the pointer
 // rests on the control, gone when it leaves, clicks or after a while. A window of the library's
 // own, so showing hints needs no common-controls library; it is made on the first hint and
-// belongs to the form's window. Move-only through its owner; one per form.
+// belongs to the form's window. One per form, held by the form's peer.
 class Win32HintWindow {
  public:
   static constexpr UINT kShowPause = 500;       // ms on a control before its hint shows
@@ -45,7 +45,7 @@ class Win32HintWindow {
   UniqueFont font_;
   std::string text_;
   const void* source_ = nullptr;  // the control whose hint is due or shown
-  bool registered_ = false;
+  bool made_ = false;             // a window was made, so the class may need unregistering
 };
 
 }  // namespace pelk

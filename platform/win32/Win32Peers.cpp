@@ -341,7 +341,10 @@ class Win32Peer : public FormPeer {
   void BringToFront() override {
     if (!control_.Visible())
       return;
-    SetWindowPos(hwnd_.get(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    // A window just shown is on top already; moving it there again costs a trip to the window
+    // system.
+    if (GetWindow(hwnd_.get(), GW_HWNDPREV) != nullptr)
+      SetWindowPos(hwnd_.get(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     SetForegroundWindow(hwnd_.get());
   }
 
@@ -522,9 +525,13 @@ class Win32Peer : public FormPeer {
   void PaintPanel(HDC target) {
     RECT rect;
     GetClientRect(hwnd_.get(), &rect);
+    const auto& panel = static_cast<const TPanel&>(control_);
+    if (panel.BevelOuter() == TBevelCut::bvNone && panel.Caption().empty()) {
+      FillRect(target, &rect, Brush());  // one fill cannot flicker: no buffer needed
+      return;
+    }
     BufferDc buffer(target, rect.right, rect.bottom);
     FillRect(buffer.get(), &rect, Brush());
-    const auto& panel = static_cast<const TPanel&>(control_);
     if (panel.BevelOuter() == TBevelCut::bvRaised)
       DrawEdge(buffer.get(), &rect, BDR_RAISEDOUTER, BF_RECT);
     if (panel.BevelOuter() == TBevelCut::bvLowered)

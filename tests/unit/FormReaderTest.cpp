@@ -2,9 +2,11 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/Resources.h"
 #include "platform/gui/TCheckBox.h"
+#include "platform/gui/TPanel.h"
 #include "template/TfrmTippTemplate.h"
 #include "tests/unit/GuiTestSupport.h"
 
@@ -54,6 +56,45 @@ TEST_F(FormReading, ValuesStringsSetsListsAndComments) {
   EXPECT_FALSE(page->MemoHelpD->ParentFont());
   EXPECT_EQ(page->MemoHelpD->Color(), clBtnFace);
   EXPECT_EQ(page->MemoHelpD->Cursor(), crHandPoint);
+}
+
+TEST_F(FormReading, TabOrdersReadAreSortedStablyOnceReadingEnds) {
+  auto page = Page();
+  page->ReadFormText(
+      "inherited X: TfrmTippTemplate\n"
+      "  object A: TPanel\n"
+      "    TabOrder = 9\n"
+      "  end\n"
+      "  object B: TPanel\n"
+      "    TabOrder = 0\n"
+      "  end\n"
+      "  object C: TPanel\n"
+      "    TabOrder = 9\n"
+      "  end\n"
+      "  object D: TPanel\n"
+      "    TabOrder = 8\n"
+      "  end\n"
+      "end\n",
+      "TEST");
+  std::vector<std::string> order;
+  for (const TWinControl* control : page->TabList())
+    order.push_back(control->Name());
+  // Equal wishes keep the order they were read in: B shares place 0 with the right border read
+  // before it, A and C share the last place, and D's 8 puts it before them.
+  const std::vector<std::string> expected = {"PanelRightBorder",
+                                             "B",
+                                             "PanelLeftBorder",
+                                             "PanelTopBorder",
+                                             "PanelBottomBorder",
+                                             "MemoHelpD",
+                                             "StaticTextTitle",
+                                             "MemoHelpUS",
+                                             "D",
+                                             "A",
+                                             "C"};
+  EXPECT_EQ(order, expected);
+  for (int i = 0; i < static_cast<int>(page->TabList().size()); ++i)
+    EXPECT_EQ(page->TabList()[static_cast<std::size_t>(i)]->TabOrder(), i);
 }
 
 TEST_F(FormReading, ReferencesMayPointForwardAndAreSetAfterTheWholeResource) {

@@ -1,6 +1,7 @@
-# Fails unless the DLL carries its runtime the way the build intends: no runtime DLL in its import
-# table, and in its link map (-Wl,-Map) only the C++ runtime of the Win32 thread model
-# (RUNTIME_DIR), no winpthread code, no second string implementation and no locking guards.
+# Fails unless the DLL carries its runtime the way the build intends: only system DLLs a host has
+# loaded and the help library in its import table, and in its link map (-Wl,-Map) only the C++
+# runtime of the Win32 thread model (RUNTIME_DIR), no winpthread code, no second string
+# implementation and no locking guards.
 execute_process(COMMAND ${OBJDUMP} -p ${DLL} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "objdump failed on ${DLL}")
@@ -9,9 +10,25 @@ string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${dump}")
 if(NOT imports)
   message(FATAL_ERROR "No import table in ${DLL}")
 endif()
+# What a host's process has loaded anyway, and the collection's help library. The shell libraries
+# are loaded on the first shell call and the hints need no common controls: each would cost every
+# LoadLibrary of the tip a load and an unload.
+set(allowed ADVAPI32.dll GDI32.dll KERNEL32.dll msvcrt.dll USER32.dll MvxHelp.dll)
 foreach(import IN LISTS imports)
   if(import MATCHES "(winpthread|libstdc|libgcc)")
     message(FATAL_ERROR "${DLL} needs a runtime DLL: ${import}")
+  endif()
+  string(REPLACE "DLL Name: " "" name "${import}")
+  string(TOUPPER "${name}" upper)
+  set(known FALSE)
+  foreach(entry IN LISTS allowed)
+    string(TOUPPER "${entry}" entry)
+    if(upper STREQUAL entry)
+      set(known TRUE)
+    endif()
+  endforeach()
+  if(NOT known)
+    message(FATAL_ERROR "${DLL} imports ${name}, which is not among ${allowed}")
   endif()
 endforeach()
 

@@ -8,8 +8,6 @@ namespace pelk {
 
 namespace {
 
-constexpr UINT_PTR kShowTimer = 1;
-constexpr UINT_PTR kHideTimer = 2;
 constexpr int kMaxTextWidth = 300;
 constexpr int kPaddingX = 3;
 constexpr int kPaddingY = 2;
@@ -69,56 +67,28 @@ bool Win32HintWindow::EnsureWindow() {
   return true;
 }
 
-void Win32HintWindow::Arm(const std::string& text, const void* source) {
+void Win32HintWindow::Show(const std::string& text, const void* source) {
   if (text.empty()) {
-    CancelFor(source);
+    HideFor(source);
     return;
   }
-  if (source == source_ && text == text_)
+  if (source == source_ && text == text_ && Showing())
     return;
   if (!EnsureWindow())
     return;
-  const bool wasShowing = Showing();
-  if (wasShowing)
-    ShowWindow(window_.get(), SW_HIDE);
-  KillTimer(window_.get(), kHideTimer);
+  HWND hwnd = window_.get();
   text_ = text;
   source_ = source;
-  SetTimer(window_.get(), kShowTimer, wasShowing ? kShortPause : kShowPause, nullptr);
-}
-
-void Win32HintWindow::CancelFor(const void* source) {
-  if (source == source_)
-    Cancel();
-}
-
-void Win32HintWindow::Cancel() {
-  source_ = nullptr;
-  if (window_.get() == nullptr)
-    return;
-  KillTimer(window_.get(), kShowTimer);
-  KillTimer(window_.get(), kHideTimer);
-  if (Showing())
-    ShowWindow(window_.get(), SW_HIDE);
-}
-
-bool Win32HintWindow::Showing() const {
-  return window_.get() != nullptr && IsWindowVisible(window_.get());
-}
-
-void Win32HintWindow::ShowNow() {
-  HWND hwnd = window_.get();
-  KillTimer(hwnd, kShowTimer);
   SetWindowTextA(hwnd, text_.c_str());
-  RECT text{0, 0, kMaxTextWidth, 0};
+  RECT measured{0, 0, kMaxTextWidth, 0};
   HDC dc = GetDC(hwnd);
   const HGDIOBJ before = font_.get() != nullptr ? SelectObject(dc, font_.get()) : nullptr;
-  DrawTextA(dc, text_.c_str(), static_cast<int>(text_.size()), &text,
+  DrawTextA(dc, text_.c_str(), static_cast<int>(text_.size()), &measured,
             DT_CALCRECT | DT_NOPREFIX | DT_WORDBREAK);
   if (before != nullptr)
     SelectObject(dc, before);
   ReleaseDC(hwnd, dc);
-  RECT frame{0, 0, text.right + 2 * kPaddingX, text.bottom + 2 * kPaddingY};
+  RECT frame{0, 0, measured.right + 2 * kPaddingX, measured.bottom + 2 * kPaddingY};
   AdjustWindowRectEx(&frame, WS_POPUP | WS_BORDER, FALSE, WS_EX_TOOLWINDOW);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
@@ -133,7 +103,21 @@ void Win32HintWindow::ShowNow() {
   y = std::max(y, static_cast<int>(area.top));
   SetWindowPos(hwnd, HWND_TOPMOST, x, y, width, height, SWP_NOACTIVATE | SWP_SHOWWINDOW);
   InvalidateRect(hwnd, nullptr, TRUE);
-  SetTimer(hwnd, kHideTimer, kHidePause, nullptr);
+}
+
+void Win32HintWindow::HideFor(const void* source) {
+  if (source == source_)
+    Hide();
+}
+
+void Win32HintWindow::Hide() {
+  source_ = nullptr;
+  if (Showing())
+    ShowWindow(window_.get(), SW_HIDE);
+}
+
+bool Win32HintWindow::Showing() const {
+  return window_.get() != nullptr && IsWindowVisible(window_.get());
 }
 
 void Win32HintWindow::Paint() {
@@ -158,15 +142,6 @@ LRESULT CALLBACK Win32HintWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wParam,
     return DefWindowProcA(hwnd, msg, wParam, lParam);
   try {
     switch (msg) {
-      case WM_TIMER:
-        if (wParam == kShowTimer) {
-          hint->ShowNow();
-        } else if (wParam == kHideTimer) {
-          // Gone for good while the pointer stays on the control.
-          KillTimer(hwnd, kHideTimer);
-          ShowWindow(hwnd, SW_HIDE);
-        }
-        return 0;
       case WM_PAINT:
         hint->Paint();
         return 0;

@@ -6,15 +6,12 @@
 
 namespace pelk {
 
-// The small window that shows a control's hint under the pointer: after a pause once the pointer
-// rests on the control, gone when it leaves, clicks or after a while. A window of the library's
-// own, so showing hints needs no common-controls library; it is made on the first hint and
-// belongs to the form's window. One per form, held by the form's peer.
+// The small window that shows a control's hint under the pointer once the pointer rests on the
+// control (the system's hover notice), until it leaves or clicks. A window of the library's own,
+// so showing hints needs no common-controls library and no timer; it is made on the first hint
+// and belongs to the form's window. One per form, held by the form's peer.
 class Win32HintWindow {
  public:
-  static constexpr UINT kShowPause = 500;       // ms on a control before its hint shows
-  static constexpr UINT kShortPause = 50;       // ms when moving on from a shown hint
-  static constexpr UINT kHidePause = 2500;      // ms a hint stays
   static constexpr int kPointerClearance = 20;  // pixels between the pointer and the hint
   static constexpr char kClassName[] = "PelkHint";
 
@@ -23,20 +20,17 @@ class Win32HintWindow {
   Win32HintWindow& operator=(const Win32HintWindow&) = delete;
   ~Win32HintWindow();
 
-  // The pointer is on the control `source` with this hint: it shows after the pause, unless it
-  // is due or shown for that control already.
-  void Arm(const std::string& text, const void* source);
+  // Shows the hint of the control `source` at the pointer.
+  void Show(const std::string& text, const void* source);
   // The pointer left `source`: its hint goes. A late notice about a control left earlier leaves
   // the hint of the one the pointer is on alone.
-  void CancelFor(const void* source);
-  // A click: no hint shows.
-  void Cancel();
+  void HideFor(const void* source);
+  void Hide();
 
   bool Showing() const;
 
  private:
   bool EnsureWindow();
-  void ShowNow();
   void Paint();
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
@@ -44,7 +38,7 @@ class Win32HintWindow {
   UniqueHwnd window_;
   UniqueFont font_;
   std::string text_;
-  const void* source_ = nullptr;  // the control whose hint is due or shown
+  const void* source_ = nullptr;  // the control whose hint is shown
   bool made_ = false;             // a window was made, so the class may need unregistering
 };
 

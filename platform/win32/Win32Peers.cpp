@@ -434,12 +434,13 @@ class Win32Peer : public FormPeer {
     return form->hint_.get();
   }
 
-  // A click drops a pending or shown hint.
+  // A click takes the hint away; it comes back only after the pointer left the control.
   void DropHintOnClick(UINT msg) {
     if (msg != WM_LBUTTONDOWN && msg != WM_RBUTTONDOWN && msg != WM_MBUTTONDOWN)
       return;
+    hintDone_ = true;
     if (Win32HintWindow* hint = FormHint(false))
-      hint->Cancel();
+      hint->Hide();
   }
 
   // Notifications that child windows send their parent. True when handled.
@@ -565,33 +566,41 @@ class Win32Peer : public FormPeer {
   }
 
   // The pointer's first move onto the window and its leaving become the library's enter and
-  // leave notices; their handlers may destroy the page. The control's hint comes and goes with
-  // the pointer; every move looks at it again, since the hint may have changed meanwhile.
+  // leave notices; their handlers may destroy the page. The control's hint shows when the system
+  // says the pointer rests on it, and goes when it leaves or clicks. Every move looks at the hint
+  // again, since it may have been set meanwhile.
   void TrackPointer(UINT msg) {
     if (msg == WM_MOUSELEAVE) {
       tracking_ = false;
+      awaitingHover_ = false;
+      hintDone_ = false;
       if (Win32HintWindow* hint = FormHint(false))
-        hint->CancelFor(this);
+        hint->HideFor(this);
       control_.UserMouseLeave();
       return;
     }
-    if (!tracking_) {
-      tracking_ = true;
-      TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, hwnd_.get(), 0};
-      TrackMouseEvent(&track);
-      const auto token = control_.LifeToken();
-      control_.UserMouseEnter();
-      if (token.expired())
-        return;
-    }
     const bool shows = control_.EffectiveShowHint() && !control_.Hint().empty();
-    if (Win32HintWindow* hint = FormHint(shows)) {
-      if (shows) {
-        hint->Arm(control_.Hint(), this);
-      } else {
-        hint->CancelFor(this);
+    if (msg == WM_MOUSEHOVER) {
+      awaitingHover_ = false;
+      if (shows && !hintDone_) {
+        hintDone_ = true;
+        if (Win32HintWindow* hint = FormHint(true))
+          hint->Show(control_.Hint(), this);
       }
+      return;
     }
+    const bool entering = !tracking_;
+    const bool wantHover = shows && !hintDone_ && !awaitingHover_;
+    if (entering || wantHover) {
+      TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT),
+                            static_cast<DWORD>(TME_LEAVE | (wantHover ? TME_HOVER : 0)),
+                            hwnd_.get(), HOVER_DEFAULT};
+      TrackMouseEvent(&track);
+      tracking_ = true;
+      awaitingHover_ = awaitingHover_ || wantHover;
+    }
+    if (entering)
+      control_.UserMouseEnter();
   }
 
   // Messages of the library's own window classes.
@@ -623,6 +632,7 @@ class Win32Peer : public FormPeer {
         }
         break;
       case WM_MOUSEMOVE:
+      case WM_MOUSEHOVER:
       case WM_MOUSELEAVE:
         TrackPointer(msg);  // may destroy the page
         return 0;
@@ -694,6 +704,7 @@ class Win32Peer : public FormPeer {
         }
         break;
       case WM_MOUSEMOVE:
+      case WM_MOUSEHOVER:
       case WM_MOUSELEAVE:
         TrackPointer(msg);
         if (token.expired())
@@ -752,6 +763,8 @@ class Win32Peer : public FormPeer {
   DWORD formStyle_ = 0;                    // the frame the form's window has, as this peer set it
   DWORD formExStyle_ = 0;
   bool tracking_ = false;
+  bool awaitingHover_ = false;  // a hover notice is asked for
+  bool hintDone_ = false;       // shown or clicked away since the pointer came
   bool applying_ = false;
 };
 

@@ -397,6 +397,9 @@ TEST_F(TemplatePageWindow, AButtonsHintShowsUnderThePointerAndGoesWhenItLeaves) 
   SendInput(2, click, sizeof(INPUT));
   Pump(50);
   EXPECT_EQ(VisibleHint(), nullptr);
+  // It stays away while the pointer rests there after the click.
+  Pump(700);
+  EXPECT_EQ(VisibleHint(), nullptr);
 
   // A control whose hints are off shows none.
   MoveMouse(x0 + 150, y0 + 250);

@@ -153,6 +153,12 @@ void TForm::ScaleBy(int multiplier, int divisor) {
   EnableAlign();
 }
 
+void TForm::FrameMetricsChanged() {
+  frame_.reset();
+  if (!Loading())
+    Realign();
+}
+
 void TForm::Refresh() {
   TControl::Refresh();
   for (int i = 0; i < ControlCount(); ++i)

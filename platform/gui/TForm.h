@@ -63,6 +63,9 @@ class TForm : public TWinControl, public MessageTarget {
   // the window keeps its position. A zero or negative factor changes nothing.
   void ScaleBy(int multiplier, int divisor);
   void Refresh() override;
+  // The system's window metrics changed: the frame is measured again and the controls follow
+  // the client area that results.
+  void FrameMetricsChanged();
 
   // The window procedure. Overrides run the inherited one for the default processing.
   void WndProc(TMessage& message) override;

@@ -382,6 +382,9 @@ class Win32Peer : public FormPeer {
         message.Result = 1;
         return;
       }
+      case WM_SETTINGCHANGE:
+        form.FrameMetricsChanged();
+        break;
       case WM_CLOSE:
         // The system's close button hides the page; its owner decides when it goes.
         form.Close();

@@ -554,6 +554,35 @@ TEST_F(TemplatePageWindow, WindowsAreMadeOnFirstShowStackedLaterInFrontAndGoInOn
     EXPECT_FALSE(IsWindow(child));
 }
 
+// Puts the system's window metrics back however the test ends.
+struct MetricsRestorer {
+  NONCLIENTMETRICSA saved{};
+  MetricsRestorer() {
+    saved.cbSize = sizeof saved;
+    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof saved, &saved, 0);
+  }
+  ~MetricsRestorer() { SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, sizeof saved, &saved, 0); }
+};
+
+TEST_F(TemplatePageWindow, AChangeOfTheSystemsWindowMetricsIsMeasuredAgain) {
+  const int clientHeight = page->ClientHeight();
+  const int okTop = page->HotSpeedButtonOK->Top();
+  {
+    MetricsRestorer restorer;
+    NONCLIENTMETRICSA taller = restorer.saved;
+    taller.iCaptionHeight += 10;
+    ASSERT_TRUE(SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, sizeof taller, &taller, 0));
+    SendMessageA(hwnd, WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0);
+    // The window keeps its size; its client area, and the buttons anchored to its bottom, lose
+    // the caption's extra height.
+    EXPECT_EQ(page->ClientHeight(), clientHeight - 10);
+    EXPECT_EQ(page->HotSpeedButtonOK->Top(), okTop - 10);
+  }
+  SendMessageA(hwnd, WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0);
+  EXPECT_EQ(page->ClientHeight(), clientHeight);
+  EXPECT_EQ(page->HotSpeedButtonOK->Top(), okTop);
+}
+
 TEST_F(TemplatePageWindow, ReadWindowsSitAtTheirControlsBoundsAndOneHintWindowServesThemAll) {
   RECT frame;
   GetWindowRect(hwnd, &frame);

@@ -114,6 +114,25 @@ struct OpenPhases {
   double ms[kCount] = {};
 };
 
+// Times the phases of one open one after the other, into `phases` when given.
+class PhaseClock {
+ public:
+  explicit PhaseClock(OpenPhases* phases) : phases_(phases ? *phases : local_) {}
+  // Ends phase `index` now.
+  void Lap(int index) {
+    const double now = watch_.ElapsedMs();
+    phases_.ms[index] = now - mark_;
+    mark_ = now;
+  }
+  double TotalMs() const { return watch_.ElapsedMs(); }
+
+ private:
+  OpenPhases local_;
+  OpenPhases& phases_;
+  Stopwatch watch_;
+  double mark_ = 0.0;
+};
+
 const char* const kModulePhases[OpenPhases::kCount] = {"LoadLibrary", "ModulCreate", "first paint",
                                                        "ModulFree and pump", "FreeLibrary"};
 const char* const kReferencePhases[OpenPhases::kCount] = {"", "build and show", "first paint",
@@ -123,60 +142,44 @@ const char* const kReferencePhases[OpenPhases::kCount] = {"", "build and show", 
 // FreeLibrary. Nothing when the library cannot be loaded.
 std::optional<double> OpenModule(const Options& options, std::string* error,
                                  PageCheck* check = nullptr, OpenPhases* phases = nullptr) {
-  OpenPhases local;
-  OpenPhases& phase = phases ? *phases : local;
-  Stopwatch watch;
-  double mark = 0.0;
-  const auto lap = [&](int index) {
-    const double now = watch.ElapsedMs();
-    phase.ms[index] = now - mark;
-    mark = now;
-  };
+  PhaseClock clock(phases);
   std::optional<ModuleLibrary> library = ModuleLibrary::Load(options.dll, error);
   if (!library)
     return std::nullopt;
-  lap(0);
+  clock.Lap(0);
   library->Create(CreateArguments{});
-  lap(1);
+  clock.Lap(1);
   PumpUntilIdle();
-  lap(2);
+  clock.Lap(2);
   if (check)
     *check = CheckShownPage();
   library->Free();
   PumpUntilIdle();
   if (check)
     check->goneAfterFree = VisibleThreadWindows().empty();
-  lap(3);
+  clock.Lap(3);
   library->Unload();
-  lap(4);
-  return watch.ElapsedMs();
+  clock.Lap(4);
+  return clock.TotalMs();
 }
 
 std::optional<double> OpenReference(HINSTANCE instance, PageCheck* check = nullptr,
                                     OpenPhases* phases = nullptr) {
-  OpenPhases local;
-  OpenPhases& phase = phases ? *phases : local;
-  Stopwatch watch;
-  double mark = 0.0;
-  const auto lap = [&](int index) {
-    const double now = watch.ElapsedMs();
-    phase.ms[index] = now - mark;
-    mark = now;
-  };
+  PhaseClock clock(phases);
   std::unique_ptr<ReferencePage> page = ReferencePage::Open(instance, CreateArguments{});
   if (!page)
     return std::nullopt;
-  lap(1);
+  clock.Lap(1);
   PumpUntilIdle();
-  lap(2);
+  clock.Lap(2);
   if (check)
     *check = CheckShownPage();
   page.reset();
   PumpUntilIdle();
   if (check)
     check->goneAfterFree = VisibleThreadWindows().empty();
-  lap(3);
-  return watch.ElapsedMs();
+  clock.Lap(3);
+  return clock.TotalMs();
 }
 
 // The median of each phase over the runs, as report lines.

@@ -122,7 +122,8 @@ void TForm::SetVisible(bool visible) {
     DoShow();
     // The windows are made when the form first shows: with the bounds, caption and texts its
     // owner and its show event gave it by then, none is moved or redrawn afterwards.
-    CreateHandle();
+    if (!HandleAllocated())
+      CreateHandle();
   }
   TWinControl::SetVisible(visible);
 }

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The main job: builds Pelk412.dll (32 and 64 bit), the help library and the stand-in host, then
-# shows the real page under Wine through the host. Arguments go to the host (see --help).
+# shows the real page under Wine through the host: the 32-bit one, or with --64 as the first
+# argument the 64-bit one (also chosen where the kernel runs no 32-bit programs, so 32-bit Wine
+# cannot start). Further arguments go to the host (see --help).
 # With $DISPLAY the page stays until the user closes it; the host prints each broadcast and the
 # answers of the exports. Without a display the page is shown in a virtual X server, a picture
-# of it is saved to build/win32/page.png and its path printed.
+# of it is saved to build/<win32|win64>/page.png and its path printed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -14,8 +16,17 @@ cmake --preset win32 >/dev/null
 cmake --build --preset win32 -j2
 
 source scripts/wine-env.sh
+arch=win32
+if [ "${1:-}" = --64 ]; then
+  arch=win64
+  shift
+elif ! pelk_runs_32bit; then
+  echo "run.sh: this machine runs no 32-bit programs; showing the 64-bit DLL instead." >&2
+  arch=win64
+fi
 root="$PWD"
-bin="$root/build/win32/bin"
+build="$root/build/$arch"
+bin="$build/bin"
 host_log=""
 cleanup() {
   pelk_stop_wine
@@ -26,19 +37,19 @@ cleanup() {
 trap cleanup EXIT
 
 if [ -n "${DISPLAY:-}" ]; then
-  pelk_wine_prefix "$root/build/win32/wineprefix"
+  pelk_wine_prefix "$build/wineprefix" "$arch"
   echo "Showing the page on $DISPLAY; close it to end."
   cd "$bin"
-  wine host.exe Pelk412.dll "$@"
+  "$PELK_WINE" host.exe Pelk412.dll "$@"
   exit 0
 fi
 
 pelk_start_xvfb
-pelk_wine_prefix "$root/build/win32/wineprefix"
-picture="$root/build/win32/page.png"
+pelk_wine_prefix "$build/wineprefix" "$arch"
+picture="$build/page.png"
 host_log=$(mktemp)
 rm -f "$picture"
-(cd "$bin" && exec wine host.exe --run-ms 4000 Pelk412.dll "$@") >"$host_log" 2>&1 &
+(cd "$bin" && exec "$PELK_WINE" host.exe --run-ms 4000 Pelk412.dll "$@") >"$host_log" 2>&1 &
 host_pid=$!
 
 # The host says where the page lies once it has painted it.

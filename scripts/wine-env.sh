@@ -25,16 +25,41 @@ pelk_stop_xvfb() {
   fi
 }
 
-# pelk_wine_prefix DIR: a 32-bit prefix with Wine drawing its own frames (no window manager),
-# Wine's fonts, and a persistent wineserver. Needs DISPLAY.
+# The Wine loader for win32 or win64 programs. The wine wrapper picks the 32-bit loader whenever
+# it is installed, so 64-bit programs get theirs directly.
+pelk_wine_loader() {
+  if [ "$1" = win64 ]; then
+    local loader
+    for loader in /usr/lib/wine/wine64 /usr/lib64/wine/wine64 "$(command -v wine64 || true)"; do
+      [ -n "$loader" ] && [ -x "$loader" ] && { echo "$loader"; return; }
+    done
+    echo wine64
+  else
+    echo wine
+  fi
+}
+
+# True when 32-bit Wine can start here: some virtual machines' kernels run no 32-bit programs.
+pelk_runs_32bit() {
+  wine --version >/dev/null 2>&1
+}
+
+# pelk_wine_prefix DIR [win32|win64]: a prefix with Wine drawing its own frames (no window
+# manager), Wine's fonts, and a persistent wineserver; freed heap memory is poisoned so a late
+# touch of a freed object crashes. Needs DISPLAY. Exports PELK_WINE, the loader for the prefix.
 pelk_wine_prefix() {
-  export WINEPREFIX="$1" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  local arch=${2:-win32}
+  PELK_WINE=$(pelk_wine_loader "$arch")
+  export PELK_WINE WINEPREFIX="$1" WINEARCH="$arch" WINEDEBUG=-all,warn+heap \
+    WINEDLLOVERRIDES="mscoree,mshtml="
+  [ "$arch" = win64 ] && export WINELOADER="$PELK_WINE"
   mkdir -p "$WINEPREFIX"
   # Exits with 2 when a server for this prefix is running already, which is just as good.
   wineserver -p 2>/dev/null || true
-  wineboot -i >/dev/null 2>&1
+  "$PELK_WINE" wineboot -i >/dev/null 2>&1
   if [ ! -f "$WINEPREFIX/.pelk-ready" ]; then
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    "$PELK_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
+      >/dev/null 2>&1
     mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
     cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
     touch "$WINEPREFIX/.pelk-ready"

@@ -1,0 +1,64 @@
+#include "platform/win32/WideText.h"
+
+#include <climits>
+
+#include "platform/AnsiText.h"
+#include "platform/win32/WindowsApi.h"
+
+namespace pelk {
+
+namespace {
+// The conversion functions count in int; longer texts are cut (no text of the library is near).
+int Length(std::size_t size) {
+  return size > INT_MAX / 4 ? INT_MAX / 4 : static_cast<int>(size);
+}
+
+std::wstring Widen(UINT codePage, const char* text, int length) {
+  if (length <= 0)
+    return std::wstring();
+  const int count = MultiByteToWideChar(codePage, 0, text, length, nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(count > 0 ? count : 0), L'\0');
+  if (count > 0)
+    MultiByteToWideChar(codePage, 0, text, length, &wide[0], count);
+  return wide;
+}
+}  // namespace
+
+std::wstring Utf16(std::string_view utf8) {
+  return Widen(CP_UTF8, utf8.data(), Length(utf8.size()));
+}
+
+std::string Utf8(std::wstring_view utf16) {
+  const int length = Length(utf16.size());
+  if (length <= 0)
+    return std::string();
+  const int count =
+      WideCharToMultiByte(CP_UTF8, 0, utf16.data(), length, nullptr, 0, nullptr, nullptr);
+  std::string narrow(static_cast<std::size_t>(count > 0 ? count : 0), '\0');
+  if (count > 0)
+    WideCharToMultiByte(CP_UTF8, 0, utf16.data(), length, &narrow[0], count, nullptr, nullptr);
+  return narrow;
+}
+
+std::string AnsiToUtf8(const char* text, std::size_t maxBytes) {
+  if (text == nullptr)
+    return std::string();
+  std::size_t length = 0;
+  while (length < maxBytes && text[length] != '\0')
+    ++length;
+  // A double-byte character whose second byte fell beyond the bound is dropped, not garbled.
+  if (length == maxBytes && length > 0 &&
+      IsDBCSLeadByteEx(CP_ACP, static_cast<BYTE>(text[length - 1]))) {
+    std::size_t lead = 0;
+    while (lead < length) {
+      const std::size_t step = IsDBCSLeadByteEx(CP_ACP, static_cast<BYTE>(text[lead])) ? 2 : 1;
+      if (lead + step > length)
+        break;
+      lead += step;
+    }
+    length = lead;
+  }
+  return Utf8(Widen(CP_ACP, text, Length(length)));
+}
+
+}  // namespace pelk

@@ -3,15 +3,21 @@
 #include <exception>
 #include <utility>
 
+#include "platform/AnsiText.h"
 #include "platform/Dialogs.h"
 #include "platform/WindowMessages.h"
 #include "template/HostCommand.h"
+#include "template/TemplateTexts.h"
 
 namespace pelk {
 
 namespace {
+// The host's strings are in the system's ANSI code page and stay the host's: copied at once.
+// The bound only keeps a string without its terminating zero from being read without end.
+constexpr std::size_t kMaxHostTextBytes = 1024 * 1024;
+
 std::string Copied(const char* text) {
-  return text ? std::string(text) : std::string();
+  return AnsiToUtf8(text, kMaxHostTextBytes);
 }
 }  // namespace
 
@@ -51,16 +57,24 @@ int Module::ModulCreate(int left, int top, int width, int height, int osType, in
     parameters.ValidOsMask = validOsMask;
     parameters.HelpId = helpId;
     parameters_ = std::move(parameters);
-    if (pageFactory_)
-      page_ = pageFactory_(services_, state_, parameters_, [this] { page_.reset(); });
+    if (pageFactory_) {
+      const unsigned generation = ++generation_;
+      page_ = pageFactory_(services_, state_, parameters_, [this, generation] {
+        if (generation == generation_)
+          ModulFree();
+      });
+    }
+  } catch (const std::exception& failure) {
+    // The host's answer stays 0; the user learns why the page is missing.
+    ReportCreationFailure(language, failure.what());
   } catch (...) {
-    // The host learns nothing of a failed creation; the page stays as far as it got.
+    ReportCreationFailure(language, "");
   }
   return 0;
 }
 
 int Module::ModulFree() noexcept {
-  std::unique_ptr<ModulePage> page = std::move(page_);
+  const std::shared_ptr<ModulePage> page = std::move(page_);
   if (!page)
     return 1;
   int result = 1;
@@ -69,7 +83,6 @@ int Module::ModulFree() noexcept {
   } catch (...) {
     result = 0;
   }
-  page.reset();
   return result;
 }
 
@@ -78,11 +91,12 @@ int Module::ModulChanged() const noexcept {
 }
 
 int Module::ModulSaveChanges() noexcept {
-  if (!page_)
+  const std::shared_ptr<ModulePage> page = page_;
+  if (!page)
     return 0;
   try {
-    // The page may be gone when this returns: the host can close it from the broadcast.
-    page_->SaveChanges();
+    // The host may let the page go from the broadcast; this call keeps it until it returns.
+    page->SaveChanges();
   } catch (const std::exception& failure) {
     ReportFailure(failure.what());
     return 0;
@@ -95,9 +109,17 @@ int Module::ModulSaveChanges() noexcept {
 
 void Module::ReportFailure(const char* text) noexcept {
   try {
-    services_.dialogs.ShowMessage(text);
+    services_.dialogs.ReportError(text);
   } catch (...) {
-    // Nothing more can be said; the result code still tells the host.
+    // Out of memory for the text: the result code still tells the host.
+  }
+}
+
+void Module::ReportCreationFailure(int language, const char* reason) noexcept {
+  try {
+    services_.dialogs.ReportError(PageNotCreatedText(language, reason));
+  } catch (...) {
+    // As above.
   }
 }
 

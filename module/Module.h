@@ -19,7 +19,8 @@ class Module {
   Module& operator=(const Module&) = delete;
 
   // Always 0. Stores Language, OsType and ValidOsMask (in this order), then builds the page.
-  // Null strings are empty. A second call replaces the page.
+  // Null strings are empty. A second call replaces the page. A page that cannot be made is
+  // reported to the user in a message box in the host's language.
   int ModulCreate(int left, int top, int width, int height, int osType, int language,
                   const char* caption, const char* hint, int validOsMask, int helpId) noexcept;
   // Destroys the page: 1, or 0 when destroying it failed. Without a page: 1.
@@ -41,12 +42,16 @@ class Module {
 
  private:
   void ReportFailure(const char* text) noexcept;
+  void ReportCreationFailure(int language, const char* reason) noexcept;
 
   SystemServices& services_;
   PageFactory pageFactory_;
   ModuleState state_;
   PageParameters parameters_;
-  std::unique_ptr<ModulePage> page_;
+  // Shared with the calls into it: one may let the page go while another still runs.
+  std::shared_ptr<ModulePage> page_;
+  // Counts the pages made, so that a late request of an earlier page to go cannot end a newer.
+  unsigned generation_ = 0;
 };
 
 }  // namespace pelk

@@ -27,9 +27,12 @@ struct PageParameters {
 class ModulePage {
  public:
   virtual ~ModulePage() = default;
-  // Applies the page's setting as its OK command does; raises when the system refuses.
+  // Applies the page's setting as its OK command does; raises when the system refuses. The
+  // module may be told to let the page go before this returns (the host answering the page's
+  // broadcast).
   virtual void SaveChanges() = 0;
-  // Closes and tears down the page's windows before it is deleted; may raise.
+  // Takes the page off the screen for good; it is deleted with this object, or, when its code
+  // is still running further up the stack, once that has returned. May raise.
   virtual void Destroy() {}
 };
 

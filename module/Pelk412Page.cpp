@@ -18,8 +18,19 @@ Pelk412Page::Pelk412Page(SystemServices& services, ModuleState& state,
   form.Sprache(parameters.Language);
 }
 
+Pelk412Page::~Pelk412Page() {
+  Destroy();
+}
+
 void Pelk412Page::SaveChanges() {
+  if (!form_)
+    return;
+  const TForm::DispatchScope running(form_.get());
   form_->HotSpeedButtonOKClick(nullptr);
+}
+
+void Pelk412Page::Destroy() {
+  TForm::Release(std::move(form_));
 }
 
 PageFactory Pelk412PageFactory() {

@@ -14,8 +14,10 @@ class Pelk412Page final : public ModulePage {
   Pelk412Page(SystemServices& services, ModuleState& state, const PageParameters& parameters,
               PageDestroyRequest destroyRequest);
 
-  // The page's OK command, with no sender. The page may be deleted before this returns.
+  ~Pelk412Page() override;
+  // The page's OK command, with no sender.
   void SaveChanges() override;
+  void Destroy() override;
 
   TFormPelk412& Form() { return *form_; }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string>
 
 namespace pelk {
@@ -8,11 +9,15 @@ constexpr int kHelpTextGerman = 2;
 constexpr int kHelpTextEnglish = 4;
 constexpr int kHelpTextRegistryKey = 5;
 
+// The longest help text taken over; what lies beyond is cut.
+constexpr std::size_t kMaxHelpTextBytes = 32 * 1024;
+
 // The collection's help text service (GetHelpText of MvxHelp.dll).
 class HelpTexts {
  public:
   virtual ~HelpTexts() = default;
-  // A copy of the text, Windows-1252; a text the service does not have is empty.
+  // A copy of the text (UTF-8; the service hands out the system's ANSI code page); a text the
+  // service does not have is empty.
   virtual std::string GetHelpText(int helpId, int kind) = 0;
 };
 

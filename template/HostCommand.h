@@ -54,8 +54,9 @@ struct HostCommand {
 std::uint16_t TippMessageFromRegistered(std::uint32_t registeredId);
 
 // Decodes one message that reached the page. With tippMessage 0 (registration failed) nothing
-// is the protocol message. A protocol message whose wParam or lParam is negative as a signed
-// 32-bit number raises ERangeError before any command is decided. Left and top of 0 become 1;
+// is the protocol message. A protocol message whose wParam or lParam is not a non-negative 32-bit
+// number (negative, or from a 64-bit message anything above 2^31-1) raises ERangeError before any
+// command is decided. Left and top of 0 become 1;
 // width and height of 0 pass unchanged.
 HostCommand DecodeHostCommand(std::uint16_t tippMessage, std::uint32_t message,
                               std::uintptr_t wParam, std::intptr_t lParam);

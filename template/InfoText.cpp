@@ -7,7 +7,7 @@ namespace pelk {
 
 namespace {
 constexpr const char* kHeaderEnglish = "Valid for:";
-constexpr const char* kHeaderGerman = "G\xFCltig f\xFCr:";
+constexpr const char* kHeaderGerman = "Gültig für:";
 constexpr const char* kLineEnd = "\r\n";
 }  // namespace
 

@@ -9,10 +9,10 @@ class Shutdown;
 
 constexpr const char* kShutdownPrivilege = "SeShutdownPrivilege";
 constexpr const char* kRestartQuestion =
-    "Um diese \xC4nderung zu aktivieren, ist ein Neustart des Systems erforderlich. Soll der "
-    "Neustart jetzt durchgef\xFChrt werden ?";
+    "Um diese Änderung zu aktivieren, ist ein Neustart des Systems erforderlich. Soll der "
+    "Neustart jetzt durchgeführt werden ?";
 constexpr const char* kRestartFailed =
-    "Das System l\xE4\xDFt sich zur Zeit nicht neu starten. Bitte f\xFChren Sie sp\xE4ter manuell "
+    "Das System läßt sich zur Zeit nicht neu starten. Bitte führen Sie später manuell "
     "einen Neustart durch";
 
 // Enables or disables one privilege in the current process's token. True when the system

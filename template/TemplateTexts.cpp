@@ -8,9 +8,9 @@ namespace {
 // "Standartwerte" is the spelling the collection shows; keep it.
 constexpr TemplateTexts kGerman{
     "Setzt alles wieder auf die Standartwerte",
-    "\xC4nderungen werden gespeichert",
+    "Änderungen werden gespeichert",
     "Wert in der Registry nachschlagen",
-    "G\xFCltig f\xFCr ... ",
+    "Gültig für ... ",
     "Fenster wechseln",
     true,
     false,
@@ -29,6 +29,12 @@ constexpr TemplateTexts kEnglish{
 
 const TemplateTexts& TemplateTextsFor(int language) {
   return language == kLanguageEnglish ? kEnglish : kGerman;
+}
+
+std::string PageNotCreatedText(int language, const std::string& reason) {
+  const char* text = language == kLanguageEnglish ? "The page cannot be shown."
+                                                  : "Die Seite kann nicht angezeigt werden.";
+  return reason.empty() ? std::string(text) : text + std::string("\r\n\r\n") + reason;
 }
 
 }  // namespace pelk

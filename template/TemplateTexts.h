@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 
 namespace pelk {
 
@@ -15,5 +16,8 @@ struct TemplateTexts {
 
 // English for language 1, German for every other code.
 const TemplateTexts& TemplateTextsFor(int language);
+
+// What the user is told when a page could not be made, with the reason the library gave.
+std::string PageNotCreatedText(int language, const std::string& reason);
 
 }  // namespace pelk

@@ -48,7 +48,14 @@ void TfrmTippTemplate::FormCreate(TComponent*) {
   // Decided afresh for every page: a creation that fails before the decision leaves the page
   // inactive, so it never writes a state it did not read.
   state_.TippActive = false;
-  ReadBSControl();
+  try {
+    ReadBSControl();
+  } catch (...) {
+    // A page that could not read its setting cannot tell what it may change: once the failure
+    // is reported it looks and acts as a locked page, offering no change it would not make.
+    LockPage();
+    throw;
+  }
   if (AdaptToScreenResolution(
           services_.screen, services_.dialogs,
           [this](int multiplier, int divisor) { ScaleBy(multiplier, divisor); }))
@@ -139,10 +146,13 @@ void TfrmTippTemplate::WndProc(TMessage& message) {
       try {
         Close();
       } catch (...) {
-        services_.dialogs.ShowMessage("e");
+        services_.dialogs.ReportError("e");
       }
-      // The page is gone after this call: nothing of it may be touched.
-      RequestDestroy();
+      // Hiding hands the activation to another window at once, and a report runs a modal loop:
+      // the owner may have let the page go meanwhile. Otherwise it goes now, and nothing of it
+      // is touched afterwards.
+      if (!Released())
+        RequestDestroy();
       return;
   }
 }

@@ -73,8 +73,8 @@ std::string WriteRefusedText(const std::string& fullKeyPath, bool english) {
     return "The key \"" + fullKeyPath +
            "\" cannot be written. Writing there needs administrator rights.";
   }
-  return "Der Schl\xFCssel \"" + fullKeyPath +
-         "\" kann nicht geschrieben werden. Daf\xFCr sind Administratorrechte n\xF6tig.";
+  return "Der Schlüssel \"" + fullKeyPath +
+         "\" kann nicht geschrieben werden. Dafür sind Administratorrechte nötig.";
 }
 
 bool ReadContextMenuState(RegistryStore& registry) {

@@ -7,7 +7,7 @@ namespace pelk {
 
 namespace {
 constexpr const char* kCaptionEnglish = "Show Contextmenu for File-Operations";
-constexpr const char* kCaptionGerman = "Kontextmen\xFC f\xFCr Datei-Operationen anzeigen";
+constexpr const char* kCaptionGerman = "Kontextmenü für Datei-Operationen anzeigen";
 }  // namespace
 
 const ClassInfo& TFormPelk412::StaticClass() {

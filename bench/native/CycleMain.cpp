@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   pelk::HeadlessSystem system;
-  system.help.Texts[{412, 2}] = std::string("Blendet die Eintr\xE4ge ein oder aus.");
+  system.help.Texts[{412, 2}] = std::string("Blendet die Einträge ein oder aus.");
   system.help.Texts[{412, 4}] = std::string("Shows or hides the entries.");
   // Both entries shown, as on a fresh system: the page reads a ticked box.
   for (const auto* handler : {&pelk::kCopyToHandler, &pelk::kMoveToHandler}) {

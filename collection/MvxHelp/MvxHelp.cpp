@@ -1,6 +1,8 @@
 // Stand-in for the collection's help text service: the texts of the context-menu tip.
 #include "collection/MvxHelp/MvxHelp.h"
 
+#include <cstddef>
+
 namespace {
 
 constexpr int kContextMenuTip = 412;
@@ -39,9 +41,24 @@ const HelpEntry kEntries[] = {
     {kContextMenuTip, 5, "HKEY_CLASSES_ROOT\\AllFileSystemObjects\\shellex\\ContextMenuHandlers"},
 };
 
+// A German help text far longer than a page takes over (100 KB of lines), for testing how a tip
+// copes with one.
+constexpr int kOverlongHelpId = 413;
+
+const char* OverlongText() {
+  static char text[100 * 1024 + 1];
+  if (text[0] == '\0') {
+    for (std::size_t i = 0; i + 1 < sizeof text; ++i)
+      text[i] = (i % 64 == 62) ? '\r' : (i % 64 == 63) ? '\n' : static_cast<char>('a' + i % 26);
+  }
+  return text;
+}
+
 }  // namespace
 
 extern "C" const char* __stdcall GetHelpText(int helpId, int kind) {
+  if (helpId == kOverlongHelpId && kind == 2)
+    return OverlongText();
   for (const HelpEntry& entry : kEntries) {
     if (entry.helpId == helpId && entry.kind == kind)
       return entry.text;

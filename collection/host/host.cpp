@@ -30,6 +30,7 @@ struct Options {
   int helpId = 412;
   int runMs = 0;
   bool save = false;
+  bool leavePage = false;
   bool showHost = false;
   bool help = false;
 };
@@ -72,6 +73,7 @@ void PrintUsage() {
       "  --help-id N      help id of the tip (412)\n"
       "  --run-ms N       end after N ms; 0 waits until the page is closed (0)\n"
       "  --save           call ModulSaveChanges before ModulFree\n"
+      "  --leave-page     end the process with the page still open: no ModulFree, no unload\n"
       "  --show-host      show the host's window; closing it ends the run\n"
       "  --help           this text\n");
 }
@@ -117,6 +119,8 @@ bool ParseOptions(int argc, char** argv, Options& options) {
       (arg == "--caption" ? options.caption : options.hint) = argv[++i];
     } else if (arg == "--save") {
       options.save = true;
+    } else if (arg == "--leave-page") {
+      options.leavePage = true;
     } else if (arg == "--show-host") {
       options.showHost = true;
     } else if (arg == "--help" || arg == "-h") {
@@ -296,6 +300,10 @@ int RunTip(const Options& options) {
     Run(options, host, page);
   if (options.save)
     Print("ModulSaveChanges: %d\n", exports.saveChanges());
+  if (options.leavePage) {
+    Print("ending with the page open\n");
+    ExitProcess(0);
+  }
   Print("ModulChanged: %d\n", exports.changed());
   Print("ModulNr: %d\n", exports.nr());
   Print("ModulFree: %d\n", exports.free());

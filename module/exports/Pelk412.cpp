@@ -1,9 +1,12 @@
 // The library's exports for creating, saving and freeing the page. Nothing escapes to the host
 // but the result codes.
+#include <memory>
+
 #include "module/Module.h"
 #include "module/Pelk412Page.h"
 #include "module/exports/ModuleInstance.h"
 #include "platform/win32/Win32System.h"
+#include "platform/win32/WindowsApi.h"
 
 namespace pelk {
 
@@ -13,27 +16,45 @@ struct ModuleInstance {
   SystemServices services = system.Services();
   Module module{services, Pelk412PageFactory()};
 };
+
+// The module of this load of the library, made when it is loaded (which registers the host
+// message before any export can be called) and ended when it is unloaded.
+std::unique_ptr<ModuleInstance> instance;
 }  // namespace
 
 Module& TheModule() {
-  static ModuleInstance instance;
-  return instance.module;
+  if (!instance)
+    instance = std::make_unique<ModuleInstance>();
+  return instance->module;
 }
 
-namespace {
-// Loading the library registers the host message, before any export can be called.
-struct RegisterAtLoad {
-  RegisterAtLoad() noexcept {
-    try {
-      static_cast<void>(TheModule());
-    } catch (...) {
-      // The first export call tries again and answers with a result code.
-    }
-  }
-} registerAtLoad;
-}  // namespace
-
 }  // namespace pelk
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
+  switch (reason) {
+    case DLL_PROCESS_ATTACH:
+      try {
+        static_cast<void>(pelk::TheModule());
+      } catch (...) {
+        // The first export call tries again and answers with a result code.
+      }
+      break;
+    case DLL_PROCESS_DETACH:
+      if (reserved != nullptr) {
+        // The process is ending: its windows end with it. Window work now, under the loader lock
+        // and with other threads already gone, could only hang the exit.
+        static_cast<void>(pelk::instance.release());
+      } else {
+        // FreeLibrary with a page still open: the page and its windows go now, while their code
+        // is still there to answer their last messages.
+        pelk::instance.reset();
+      }
+      break;
+    default:
+      break;
+  }
+  return TRUE;
+}
 
 extern "C" {
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "platform/Windows1252.h"
 #include "platform/gui/TComponent.h"
 #include "platform/gui/TControl.h"
 #include "platform/gui/TMenu.h"
@@ -235,7 +236,8 @@ void FormReader::Tokenize() {
               ++i;
               break;
             }
-            token.text += static_cast<char>(at(i));
+            // Form resources are Windows-1252 text; strings are kept as UTF-8.
+            token.text += Windows1252CharToUtf8(static_cast<unsigned char>(at(i)));
             ++i;
           }
         } else {
@@ -247,7 +249,7 @@ void FormReader::Tokenize() {
           if (i == start || code > 255) {
             throw FormError(resourceName_ + "(" + std::to_string(line_) + "): bad character code");
           }
-          token.text += static_cast<char>(code);
+          token.text += Windows1252CharToUtf8(static_cast<unsigned char>(code));
         }
       }
     } else if (c == ':' || c == '=' || c == '[' || c == ']' || c == ',' || c == '(' || c == ')') {

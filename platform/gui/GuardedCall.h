@@ -23,11 +23,7 @@ inline void GuardedCall(Dialogs& dialogs, const std::function<void()>& f) noexce
   } catch (...) {
     failure = "Unknown error";
   }
-  try {
-    dialogs.ShowMessage(failure != nullptr ? std::string(failure) : text);
-  } catch (...) {
-    // Reporting failed too; the page keeps running.
-  }
+  dialogs.ReportError(failure != nullptr ? std::string(failure) : text);
 }
 
 }  // namespace pelk

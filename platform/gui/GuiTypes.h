@@ -15,6 +15,11 @@ struct TMessage {
 constexpr std::uint32_t CM_MOUSEENTER = 0xB013;
 constexpr std::uint32_t CM_MOUSELEAVE = 0xB014;
 
+// System messages a form handles itself, on every backend (the numbers Windows gives them).
+constexpr std::uint32_t kMessageClose = 0x0010;       // the caption's close button
+constexpr std::uint32_t kMessageKeyDown = 0x0100;     // a key went down
+constexpr std::uint32_t kMessageSysKeyDown = 0x0104;  // ... with Alt, or F10
+
 enum class TOperation { opInsert = 0, opRemove = 1 };
 
 // Cursor ids; 0 is the class's default cursor.

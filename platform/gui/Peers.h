@@ -21,16 +21,24 @@ class ControlPeer {
   virtual void TextChanged() = 0;        // caption, lines, check state
   virtual void AppearanceChanged() = 0;  // font, colour, glyph, border: repaint
   virtual void ZOrderChanged() {}
-  virtual void Update() {}  // paint what is invalid now
+  virtual void CursorChanged() {}  // shows at once while the pointer is over the control
+  virtual void Update() {}         // paint what is invalid now
   virtual WindowHandle Handle() const = 0;
 };
 
 class FormPeer : public ControlPeer {
  public:
+  // Makes the window, once the form holds the peer; false when the system refused.
+  virtual bool MakeWindow() = 0;
   virtual void BringToFront() = 0;
   virtual void StyleChanged() = 0;  // border, icons, icon resource
   // The default processing of a message the library did not handle (DefWindowProc).
   virtual void DefaultProcessing(TMessage& message) = 0;
+  // Takes the window and its children off the screen now; the peers stay, windowless, until
+  // their controls go.
+  virtual void DestroyWindow() = 0;
+  // The modifier keys held down now (scShift, scCtrl, scAlt).
+  virtual TShortCut KeyModifiers() const = 0;
 };
 
 // Size of the frame around a form's client area: client width + FrameX = window width.
@@ -39,7 +47,9 @@ struct FrameSize {
   int Y = 0;
 };
 
+// The peer of a control with its window made; raises EOutOfResources when the system refuses it.
 std::unique_ptr<ControlPeer> CreateControlPeer(TControl& control);
+// The peer of a form, its window not made yet (MakeWindow).
 std::unique_ptr<FormPeer> CreateFormPeer(TForm& form);
 FrameSize FormFrameSize(const TForm& form);
 // Shows the menu at screen position (x, y) and runs the chosen item; returns at once where

@@ -66,6 +66,9 @@ class TComponent {
   virtual void Loaded() {}
 
  protected:
+  // The component is as good as gone (its owner let it go) though its memory stays a while:
+  // code that checks the life token stops as it would after the destruction.
+  void ExpireLifeToken() { alive_.reset(); }
   // Destroys the owned components, last first. Containers call it from their own destructor
   // so the owned tree goes while the container is still whole.
   void DestroyComponents();

@@ -182,6 +182,14 @@ void TControl::SetVisible(bool visible) {
     parent_->Realign();
 }
 
+void TControl::WindowVisibilityChanged(bool visible) {
+  if (visible == visible_)
+    return;
+  visible_ = visible;
+  if (align_ != TAlign::alNone && parent_ != nullptr)
+    parent_->Realign();
+}
+
 bool TControl::Showing() const {
   return visible_ && (parent_ == nullptr || parent_->Showing());
 }
@@ -216,7 +224,11 @@ bool TControl::EffectiveShowHint() const {
 }
 
 void TControl::SetCursor(TCursor cursor) {
+  if (cursor == cursor_)
+    return;
   cursor_ = cursor;
+  if (peer_)
+    peer_->CursorChanged();
 }
 
 void TControl::SetAnchors(TAnchors anchors) {
@@ -403,6 +415,7 @@ void TControl::Guarded(const std::function<void()>& f) {
     f();  // no form to report to: the caller sees the error
     return;
   }
+  TForm::DispatchScope scope(form);
   GuardedCall(form->Context().dialogs, f);
 }
 

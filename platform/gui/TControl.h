@@ -43,6 +43,9 @@ class TControl : public TComponent {
   virtual void SetEnabled(bool enabled);
   bool Visible() const { return visible_; }
   virtual void SetVisible(bool visible);
+  // The system or another program showed or hid the control's window: the state follows, and
+  // the window is left as it is.
+  virtual void WindowVisibilityChanged(bool visible);
   bool Showing() const;  // visible, and so are all parents
 
   const std::string& Caption() const { return caption_; }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/Resources.h"
+#include "platform/gui/EOutOfResources.h"
 #include "platform/gui/FormReader.h"
 #include "platform/gui/GuardedCall.h"
 #include "platform/gui/PropertyNames.h"
@@ -54,12 +55,38 @@ TForm::~TForm() {
   DestroyHandle();
 }
 
+TForm::DispatchScope::~DispatchScope() {
+  if (form_ != nullptr && --form_->dispatchDepth_ == 0 && form_->released_)
+    delete form_;
+}
+
+void TForm::Release(std::unique_ptr<TForm> form) noexcept {
+  if (!form)
+    return;
+  if (form->dispatchDepth_ == 0)
+    return;  // deleted on leaving
+  TForm* held = form.release();
+  held->released_ = true;
+  held->ExpireLifeToken();
+  if (held->formPeer_ != nullptr)
+    held->formPeer_->DestroyWindow();
+}
+
 void TForm::CreateOwnHandle() {
-  if (peer_)
+  if (peer_ || released_)
     return;
   auto peer = CreateFormPeer(*this);
+  if (!peer)
+    return;  // a backend without windows
+  // Known to the form before its window exists: the messages the window gets while it is made
+  // (the icon among them) come through the form to the peer's default processing.
   formPeer_ = peer.get();
   peer_ = std::move(peer);
+  if (!formPeer_->MakeWindow()) {
+    peer_.reset();
+    formPeer_ = nullptr;
+    throw EOutOfResources("The window of " + Name() + " could not be made");
+  }
 }
 
 void TForm::DestroyHandle() {
@@ -128,6 +155,16 @@ void TForm::SetVisible(bool visible) {
   TWinControl::SetVisible(visible);
 }
 
+void TForm::WindowVisibilityChanged(bool visible) {
+  if (visible && !Visible())
+    DoShow();
+  TWinControl::WindowVisibilityChanged(visible);
+}
+
+void TForm::WindowDestroyed() {
+  TWinControl::WindowVisibilityChanged(false);
+}
+
 void TForm::Show() {
   SetVisible(true);
   BringToFront();
@@ -171,6 +208,23 @@ void TForm::WndProc(TMessage& message) {
 }
 
 void TForm::DefaultHandler(TMessage& message) {
+  switch (message.Msg) {
+    case kMessageKeyDown:
+    case kMessageSysKeyDown:
+      if (UserKeyDown(static_cast<int>(message.WParam),
+                      formPeer_ != nullptr ? formPeer_->KeyModifiers() : 0)) {
+        message.Result = 0;  // the form may be let go by now
+        return;
+      }
+      break;
+    case kMessageClose:
+      // The caption's close button hides the page; its owner decides when it goes.
+      Close();
+      message.Result = 0;
+      return;
+    default:
+      break;
+  }
   if (formPeer_ != nullptr) {
     formPeer_->DefaultProcessing(message);
   } else {
@@ -195,7 +249,7 @@ bool TForm::UserKeyDown(int key, TShortCut modifiers) {
   }
   if (item == nullptr)
     return false;
-  GuardedCall(context_.dialogs, [item] { item->Click(); });
+  Guarded([item] { item->Click(); });  // may let the form go: nothing follows
   return true;
 }
 

@@ -19,8 +19,34 @@ class TPopupMenu;
 //
 // Create forms with CreateForm<T>(...): it constructs T, then reads the form resources of T's
 // classes from the library's upwards, binds the component fields and runs the create event.
+//
+// Lifetime. The form's code runs on behalf of the system (window procedures, real input) and of
+// its owner, and much of it sends messages to other windows or runs a modal loop, where anyone
+// may let the form go. Every such entry holds a DispatchScope; a form let go with Release while
+// a scope is open is taken off the screen at once and deleted when the outermost scope closes.
+// So nothing of a form is freed while its code is on the stack, however deep the nesting.
 class TForm : public TWinControl, public MessageTarget {
  public:
+  class DispatchScope {
+   public:
+    explicit DispatchScope(TForm* form) : form_(form) {
+      if (form_ != nullptr)
+        ++form_->dispatchDepth_;
+    }
+    ~DispatchScope();
+    DispatchScope(const DispatchScope&) = delete;
+    DispatchScope& operator=(const DispatchScope&) = delete;
+
+   private:
+    TForm* form_;
+  };
+
+  // Deletes the form now, or, while its code runs, takes its windows away now and deletes it
+  // once that code has returned. From then on it is Released.
+  static void Release(std::unique_ptr<TForm> form) noexcept;
+  // Let go by its owner: it makes no windows and its life token has expired.
+  bool Released() const { return released_; }
+
   TForm(GuiContext context, TComponent* owner = nullptr);
   ~TForm() override;
   static const ClassInfo& StaticClass();
@@ -51,8 +77,11 @@ class TForm : public TWinControl, public MessageTarget {
   void SetOnCreate(TNotifyEvent handler) { onCreate_ = std::move(handler); }
   void SetOnShow(TNotifyEvent handler) { onShow_ = std::move(handler); }
 
-  // Becoming visible runs the show event first.
+  // Becoming visible runs the show event first, also when another program showed the window.
   void SetVisible(bool visible) override;
+  void WindowVisibilityChanged(bool visible) override;
+  // The window was destroyed by someone else: the form is hidden and makes no new one.
+  void WindowDestroyed();
   // Visible and in front of the other windows.
   void Show();
   void Hide() { SetVisible(false); }
@@ -104,6 +133,8 @@ class TForm : public TWinControl, public MessageTarget {
   int textHeight_ = 13;
   TNotifyEvent onCreate_;
   TNotifyEvent onShow_;
+  int dispatchDepth_ = 0;
+  bool released_ = false;
 };
 
 template <class T, class... Args>

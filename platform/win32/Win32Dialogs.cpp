@@ -1,5 +1,6 @@
 #include "platform/win32/Win32Dialogs.h"
 
+#include "platform/win32/WideText.h"
 #include "platform/win32/WindowsApi.h"
 
 namespace pelk {
@@ -14,7 +15,7 @@ const char* Caption(MsgDlgType type) {
     case MsgDlgType::Information:
       return "Information";
     case MsgDlgType::Confirmation:
-      return "Best\xE4tigen";
+      return "Bestätigen";
     case MsgDlgType::Custom:
       break;
   }
@@ -67,13 +68,14 @@ unsigned MessageBoxStyle(MsgDlgType type, unsigned buttons) {
 }
 
 void Win32Dialogs::ShowMessage(const std::string& text) {
-  MessageBoxA(GetActiveWindow(), text.c_str(), Caption(MsgDlgType::Custom), MB_OK);
+  MessageBoxW(GetActiveWindow(), Utf16(text).c_str(), Utf16(Caption(MsgDlgType::Custom)).c_str(),
+              MB_OK);
 }
 
 int Win32Dialogs::MessageDlg(const std::string& text, MsgDlgType type, unsigned buttons,
                              int /*helpContext*/) {
-  return ResultOf(
-      MessageBoxA(GetActiveWindow(), text.c_str(), Caption(type), MessageBoxStyle(type, buttons)));
+  return ResultOf(MessageBoxW(GetActiveWindow(), Utf16(text).c_str(), Utf16(Caption(type)).c_str(),
+                              MessageBoxStyle(type, buttons)));
 }
 
 }  // namespace pelk

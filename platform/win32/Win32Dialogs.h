@@ -11,7 +11,7 @@ class Win32Dialogs : public Dialogs {
                  int helpContext) override;
 };
 
-// MessageBoxA style bits for a dialog type and button set.
+// MessageBox style bits for a dialog type and button set.
 unsigned MessageBoxStyle(MsgDlgType type, unsigned buttons);
 
 }  // namespace pelk

@@ -1,12 +1,14 @@
 #include "platform/win32/Win32HelpTexts.h"
 
 #include "collection/MvxHelp/MvxHelp.h"
+#include "platform/AnsiText.h"
 
 namespace pelk {
 
 std::string Win32HelpTexts::GetHelpText(int helpId, int kind) {
-  const char* text = ::GetHelpText(helpId, kind);
-  return text ? std::string(text) : std::string();
+  // The text belongs to another library: it is copied at once, with a bound, so a text that is
+  // overlong or not terminated is cut instead of read without end.
+  return AnsiToUtf8(::GetHelpText(helpId, kind), kMaxHelpTextBytes);
 }
 
 }  // namespace pelk

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/WideText.h"
 #include "platform/win32/Win32Module.h"
 
 namespace pelk {
@@ -13,10 +14,10 @@ constexpr int kPaddingX = 3;
 constexpr int kPaddingY = 2;
 
 UniqueFont HintFont() {
-  NONCLIENTMETRICSA metrics{};
+  NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
-  if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
-    return UniqueFont(CreateFontIndirectA(&metrics.lfStatusFont));
+  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
+    return UniqueFont(CreateFontIndirectW(&metrics.lfStatusFont));
   return UniqueFont();
 }
 
@@ -24,7 +25,7 @@ RECT WorkAreaAround(POINT point) {
   RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
-  if (GetMonitorInfoA(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST), &monitor))
+  if (GetMonitorInfoW(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST), &monitor))
     area = monitor.rcWork;
   return area;
 }
@@ -36,33 +37,33 @@ Win32HintWindow::~Win32HintWindow() {
     return;
   window_.reset();
   // Succeeds only once no hint window of any form is left.
-  UnregisterClassA(kClassName, CodeModule());
+  UnregisterClassW(kClassName, CodeModule());
 }
 
 bool Win32HintWindow::EnsureWindow() {
   if (window_.get() != nullptr)
     return true;
   HINSTANCE module = CodeModule();
-  WNDCLASSEXA existing{};
+  WNDCLASSEXW existing{};
   existing.cbSize = sizeof existing;
-  if (!GetClassInfoExA(module, kClassName, &existing)) {
-    WNDCLASSEXA info{};
+  if (!GetClassInfoExW(module, kClassName, &existing)) {
+    WNDCLASSEXW info{};
     info.cbSize = sizeof info;
     info.style = CS_SAVEBITS;
     info.lpfnWndProc = &WindowProc;
     info.hInstance = module;
-    info.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    info.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // arrow
     info.lpszClassName = kClassName;
-    if (RegisterClassExA(&info) == 0)
+    if (RegisterClassExW(&info) == 0)
       return false;
   }
-  window_ = UniqueHwnd(CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE,
-                                       kClassName, "", WS_POPUP | WS_BORDER, 0, 0, 0, 0, owner_,
+  window_ = UniqueHwnd(CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE,
+                                       kClassName, L"", WS_POPUP | WS_BORDER, 0, 0, 0, 0, owner_,
                                        nullptr, module, nullptr));
   if (window_.get() == nullptr)
     return false;
   made_ = true;
-  SetWindowLongPtrA(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   font_ = HintFont();
   return true;
 }
@@ -78,12 +79,13 @@ void Win32HintWindow::Show(const std::string& text, const void* source) {
     return;
   HWND hwnd = window_.get();
   text_ = text;
+  wideText_ = Utf16(text);
   source_ = source;
-  SetWindowTextA(hwnd, text_.c_str());
+  SetWindowTextW(hwnd, wideText_.c_str());
   RECT measured{0, 0, kMaxTextWidth, 0};
   HDC dc = GetDC(hwnd);
   const HGDIOBJ before = font_.get() != nullptr ? SelectObject(dc, font_.get()) : nullptr;
-  DrawTextA(dc, text_.c_str(), static_cast<int>(text_.size()), &measured,
+  DrawTextW(dc, wideText_.c_str(), static_cast<int>(wideText_.size()), &measured,
             DT_CALCRECT | DT_NOPREFIX | DT_WORDBREAK);
   if (before != nullptr)
     SelectObject(dc, before);
@@ -130,16 +132,17 @@ void Win32HintWindow::Paint() {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
   InflateRect(&rect, -kPaddingX, -kPaddingY);
-  DrawTextA(dc, text_.c_str(), static_cast<int>(text_.size()), &rect, DT_NOPREFIX | DT_WORDBREAK);
+  DrawTextW(dc, wideText_.c_str(), static_cast<int>(wideText_.size()), &rect,
+            DT_NOPREFIX | DT_WORDBREAK);
   if (before != nullptr)
     SelectObject(dc, before);
   EndPaint(window_.get(), &paint);
 }
 
 LRESULT CALLBACK Win32HintWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  auto* hint = reinterpret_cast<Win32HintWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  auto* hint = reinterpret_cast<Win32HintWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (hint == nullptr)
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
   try {
     switch (msg) {
       case WM_PAINT:
@@ -151,7 +154,7 @@ LRESULT CALLBACK Win32HintWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wParam,
         return HTTRANSPARENT;  // the pointer stays with the control below
       case WM_NCDESTROY:
         // The form's window took it along; the owner forgets it.
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         hint->window_.release();
         break;
       default:
@@ -160,7 +163,7 @@ LRESULT CALLBACK Win32HintWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wParam,
   } catch (...) {
     return 0;  // nothing crosses into the system
   }
-  return DefWindowProcA(hwnd, msg, wParam, lParam);
+  return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
 }  // namespace pelk

@@ -13,7 +13,7 @@ namespace pelk {
 class Win32HintWindow {
  public:
   static constexpr int kPointerClearance = 20;  // pixels between the pointer and the hint
-  static constexpr char kClassName[] = "PelkHint";
+  static constexpr wchar_t kClassName[] = L"PelkHint";
 
   explicit Win32HintWindow(HWND owner) : owner_(owner) {}
   Win32HintWindow(const Win32HintWindow&) = delete;
@@ -38,6 +38,7 @@ class Win32HintWindow {
   UniqueHwnd window_;
   UniqueFont font_;
   std::string text_;
+  std::wstring wideText_;         // as drawn
   const void* source_ = nullptr;  // the control whose hint is shown
   bool made_ = false;             // a window was made, so the class may need unregistering
 };

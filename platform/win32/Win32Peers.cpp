@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/gui/EOutOfResources.h"
 #include "platform/gui/Peers.h"
 #include "platform/gui/TCheckBox.h"
 #include "platform/gui/TForm.h"
@@ -13,6 +14,7 @@
 #include "platform/gui/TPanel.h"
 #include "platform/gui/TSpeedButton.h"
 #include "platform/gui/TStaticText.h"
+#include "platform/win32/WideText.h"
 #include "platform/win32/Win32Handles.h"
 #include "platform/win32/Win32HintWindow.h"
 #include "platform/win32/Win32IconResource.h"
@@ -22,9 +24,9 @@ namespace pelk {
 
 namespace {
 
-constexpr char kFormClass[] = "PelkForm";
-constexpr char kPanelClass[] = "PelkPanel";
-constexpr char kButtonClass[] = "PelkSpeedButton";
+constexpr wchar_t kFormClass[] = L"PelkForm";
+constexpr wchar_t kPanelClass[] = L"PelkPanel";
+constexpr wchar_t kButtonClass[] = L"PelkSpeedButton";
 
 COLORREF ToColorRef(TColor color) {
   if (color < 0)
@@ -68,17 +70,6 @@ DWORD FormExStyle(const TForm& form) {
   }
 }
 
-TShortCut KeyModifiers() {
-  TShortCut modifiers = 0;
-  if (GetKeyState(VK_SHIFT) < 0)
-    modifiers |= scShift;
-  if (GetKeyState(VK_CONTROL) < 0)
-    modifiers |= scCtrl;
-  if (GetKeyState(VK_MENU) < 0)
-    modifiers |= scAlt;
-  return modifiers;
-}
-
 POINT MessagePoint(LPARAM lParam) {
   POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
   if (lParam == -1)
@@ -88,57 +79,68 @@ POINT MessagePoint(LPARAM lParam) {
 
 void ApplyCursor(const TControl& control) {
   const TCursor cursor = control.Cursor();
-  LPCSTR id = IDC_ARROW;
+  // The system cursors by number: the IDC_ names follow the A or W choice of the build.
+  int id = 32512;  // arrow
   if (cursor == crHandPoint)
-    id = MAKEINTRESOURCEA(32649);  // IDC_HAND
+    id = 32649;
   if (cursor == -4)
-    id = IDC_IBEAM;
+    id = 32513;  // I-beam
   if (cursor == -11)
-    id = IDC_WAIT;
-  SetCursor(LoadCursorA(nullptr, id));
+    id = 32514;  // hourglass
+  SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(id)));
 }
 
-bool EnsureClass(const char* name, WNDPROC procedure) {
+bool EnsureClass(const wchar_t* name, WNDPROC procedure) {
   HINSTANCE module = CodeModule();
-  WNDCLASSEXA existing{};
+  WNDCLASSEXW existing{};
   existing.cbSize = sizeof existing;
-  if (GetClassInfoExA(module, name, &existing))
+  if (GetClassInfoExW(module, name, &existing))
     return true;
-  WNDCLASSEXA info{};
+  WNDCLASSEXW info{};
   info.cbSize = sizeof info;
   info.lpfnWndProc = procedure;
   info.hInstance = module;
-  info.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  info.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
   info.lpszClassName = name;
   info.style = CS_DBLCLKS;
-  return RegisterClassExA(&info) != 0;
+  return RegisterClassExW(&info) != 0;
+}
+
+void SetText(HWND hwnd, const std::string& text) {
+  SetWindowTextW(hwnd, Utf16(text).c_str());
 }
 
 class Win32Peer : public FormPeer {
  public:
   enum class Kind { Form, Panel, SpeedButton, Memo, StaticText, CheckBox };
 
-  Win32Peer(TControl& control, Kind kind) : control_(control), kind_(kind) {}
+  Win32Peer(TControl& control, Kind kind)
+      : control_(control), kind_(kind), form_(control.ParentForm()) {}
 
   ~Win32Peer() override {
     if (HWND hwnd = hwnd_.get()) {
-      SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+      SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
       hint_.reset();  // before the window that owns it
       if (oldProc_ != nullptr) {
-        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc_));
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc_));
       }
       hwnd_.reset();
     }
     // Succeeds only once no window of the class is left.
     if (className_ != nullptr)
-      UnregisterClassA(className_, CodeModule());
+      UnregisterClassW(className_, CodeModule());
   }
 
-  // The window went with its parent's (its last message): nothing is left to undo on it.
-  void WindowDestroyed() { hwnd_.release(); }
+  // The window got its last message: destroyed with its parent's, by its owner, or by another
+  // program. Nothing is left to undo on it, and the peer goes on without one.
+  void WindowGone() {
+    hwnd_.release();
+    if (kind_ == Kind::Form)
+      static_cast<TForm&>(control_).WindowDestroyed();
+  }
 
   bool Create() {
-    const char* className = nullptr;
+    const wchar_t* className = nullptr;
     DWORD style = 0;
     DWORD exStyle = 0;
     HWND parent = nullptr;
@@ -167,7 +169,7 @@ class Win32Peer : public FormPeer {
           break;
         case Kind::Memo: {
           const auto& memo = static_cast<const TMemo&>(control_);
-          className = "EDIT";
+          className = L"EDIT";
           style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL;
           if (!memo.WordWrap())
             style |= ES_AUTOHSCROLL | WS_HSCROLL;
@@ -188,7 +190,7 @@ class Win32Peer : public FormPeer {
         }
         case Kind::StaticText: {
           const auto& text = static_cast<const TStaticText&>(control_);
-          className = "STATIC";
+          className = L"STATIC";
           style |= SS_NOPREFIX;
           style |= text.Alignment() == TAlignment::taCenter         ? SS_CENTER
                    : text.Alignment() == TAlignment::taRightJustify ? SS_RIGHT
@@ -196,8 +198,10 @@ class Win32Peer : public FormPeer {
           break;
         }
         case Kind::CheckBox:
-          className = "BUTTON";
+          className = L"BUTTON";
           style |= BS_CHECKBOX;
+          if (!control_.Ctl3D())
+            style |= BS_FLAT;  // the page's flat look: a plain square, no sunken edge
           if (static_cast<const TCheckBox&>(control_).TabStop())
             style |= WS_TABSTOP;
           break;
@@ -216,8 +220,8 @@ class Win32Peer : public FormPeer {
     // An edit control lays its text out anew for each font it gets: with the text given after
     // the font, that happens once (a help text took 9 ms to create and 10 more to lay out again
     // in the page's font under Wine; given afterwards, 3 ms in all).
-    const std::string text = kind_ == Kind::Memo ? std::string() : control_.Caption();
-    HWND hwnd = CreateWindowExA(exStyle, className, text.c_str(), style, control_.Left(),
+    const std::wstring text = Utf16(kind_ == Kind::Memo ? std::string() : control_.Caption());
+    HWND hwnd = CreateWindowExW(exStyle, className, text.c_str(), style, control_.Left(),
                                 control_.Top(), control_.Width(), control_.Height(), parent,
                                 nullptr, CodeModule(), nullptr);
     if (hwnd == nullptr)
@@ -225,18 +229,18 @@ class Win32Peer : public FormPeer {
     hwnd_ = UniqueHwnd(hwnd);
     // The peer rides in the window's user data: read on every message, which a window property
     // would cost a round trip to the window server for.
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     if (procedure == nullptr) {
       oldProc_ = reinterpret_cast<WNDPROC>(
-          SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
+          SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
     }
     if (kind_ != Kind::Form)
       PlaceAmongSiblings(hwnd);
     ApplyFont();
     if (kind_ == Kind::Memo)
-      SetWindowTextA(hwnd, static_cast<TMemo&>(control_).Text().c_str());
+      SetText(hwnd, static_cast<TMemo&>(control_).Text());
     if (kind_ == Kind::CheckBox && static_cast<const TCheckBox&>(control_).Checked())
-      SendMessageA(hwnd, BM_SETCHECK, BST_CHECKED, 0);
+      SendMessageW(hwnd, BM_SETCHECK, BST_CHECKED, 0);
     if (kind_ == Kind::Form) {
       StyleChanged();
       if (control_.Visible())
@@ -269,7 +273,11 @@ class Win32Peer : public FormPeer {
   }
 
   // ---- ControlPeer ----
+  // Each call looks for its window first: the window may have been destroyed by someone else,
+  // and the system reads a null window as "every window" for some calls.
   void BoundsChanged() override {
+    if (hwnd_.get() == nullptr)
+      return;
     applying_ = true;
     SetWindowPos(hwnd_.get(), nullptr, control_.Left(), control_.Top(), control_.Width(),
                  control_.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
@@ -277,14 +285,20 @@ class Win32Peer : public FormPeer {
   }
 
   void VisibleChanged() override {
+    if (hwnd_.get() == nullptr)
+      return;
+    applying_ = true;
     if (kind_ == Kind::Form) {
       ShowWindow(hwnd_.get(), control_.Visible() ? SW_SHOW : SW_HIDE);
     } else {
       ShowWindow(hwnd_.get(), control_.Visible() ? SW_SHOWNA : SW_HIDE);
     }
+    applying_ = false;
   }
 
   void EnabledChanged() override {
+    if (hwnd_.get() == nullptr)
+      return;
     // A speed button stays a live window, so hover notices reach it while it is disabled.
     if (kind_ != Kind::SpeedButton)
       EnableWindow(hwnd_.get(), control_.Enabled() ? TRUE : FALSE);
@@ -292,34 +306,68 @@ class Win32Peer : public FormPeer {
   }
 
   void TextChanged() override {
+    HWND hwnd = hwnd_.get();
+    if (hwnd == nullptr)
+      return;
     if (kind_ == Kind::Memo) {
-      SetWindowTextA(hwnd_.get(), static_cast<TMemo&>(control_).Text().c_str());
+      SetText(hwnd, static_cast<TMemo&>(control_).Text());
       return;
     }
     if (kind_ == Kind::CheckBox) {
-      SendMessageA(hwnd_.get(), BM_SETCHECK,
+      SendMessageW(hwnd, BM_SETCHECK,
                    static_cast<TCheckBox&>(control_).Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
     }
     if (kind_ != Kind::SpeedButton)
-      SetWindowTextA(hwnd_.get(), control_.Caption().c_str());
+      SetText(hwnd, control_.Caption());
   }
 
   void AppearanceChanged() override {
+    if (hwnd_.get() == nullptr)
+      return;
     ApplyFont();
     if (kind_ == Kind::Memo) {
       const auto& memo = static_cast<const TMemo&>(control_);
-      SendMessageA(hwnd_.get(), EM_SETREADONLY, memo.ReadOnly() ? TRUE : FALSE, 0);
+      SendMessageW(hwnd_.get(), EM_SETREADONLY, memo.ReadOnly() ? TRUE : FALSE, 0);
     }
     InvalidateRect(hwnd_.get(), nullptr, TRUE);
   }
 
-  void Update() override { UpdateWindow(hwnd_.get()); }
+  void CursorChanged() override {
+    // The system asks for the cursor only when the pointer moves; a control that changes it
+    // while the pointer rests on it (the hand on entering a button) shows it now.
+    POINT pointer{};
+    if (hwnd_.get() != nullptr && GetCursorPos(&pointer) && WindowFromPoint(pointer) == hwnd_.get())
+      ApplyCursor(control_);
+  }
+
+  void Update() override {
+    if (hwnd_.get() != nullptr)
+      UpdateWindow(hwnd_.get());
+  }
 
   WindowHandle Handle() const override { return reinterpret_cast<WindowHandle>(hwnd_.get()); }
 
   // ---- FormPeer ----
+  bool MakeWindow() override { return Create(); }
+
+  void DestroyWindow() override {
+    hint_.reset();  // before the window that owns it
+    hwnd_.reset();
+  }
+
+  TShortCut KeyModifiers() const override {
+    TShortCut modifiers = 0;
+    if (GetKeyState(VK_SHIFT) < 0)
+      modifiers |= scShift;
+    if (GetKeyState(VK_CONTROL) < 0)
+      modifiers |= scCtrl;
+    if (GetKeyState(VK_MENU) < 0)
+      modifiers |= scAlt;
+    return modifiers;
+  }
+
   void BringToFront() override {
-    if (!control_.Visible())
+    if (!control_.Visible() || hwnd_.get() == nullptr)
       return;
     // A window just shown is on top already; moving it there again costs a trip to the window
     // system.
@@ -329,7 +377,7 @@ class Win32Peer : public FormPeer {
   }
 
   void StyleChanged() override {
-    if (kind_ != Kind::Form)
+    if (kind_ != Kind::Form || hwnd_.get() == nullptr)
       return;
     auto& form = static_cast<TForm&>(control_);
     HWND hwnd = hwnd_.get();
@@ -339,9 +387,9 @@ class Win32Peer : public FormPeer {
     if (style != formStyle_ || exStyle != formExStyle_) {
       formStyle_ = style;
       formExStyle_ = exStyle;
-      const LONG_PTR keep = GetWindowLongPtrA(hwnd, GWL_STYLE) & (WS_VISIBLE | WS_DISABLED);
-      SetWindowLongPtrA(hwnd, GWL_STYLE, static_cast<LONG_PTR>(style) | keep);
-      SetWindowLongPtrA(hwnd, GWL_EXSTYLE, static_cast<LONG_PTR>(exStyle));
+      const LONG_PTR keep = GetWindowLongPtrW(hwnd, GWL_STYLE) & (WS_VISIBLE | WS_DISABLED);
+      SetWindowLongPtrW(hwnd, GWL_STYLE, static_cast<LONG_PTR>(style) | keep);
+      SetWindowLongPtrW(hwnd, GWL_EXSTYLE, static_cast<LONG_PTR>(exStyle));
       applying_ = true;
       SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
@@ -355,8 +403,8 @@ class Win32Peer : public FormPeer {
         bigIcon_.reset(LoadIconResource(CodeModule(), iconName_.c_str(), 32));
         smallIcon_.reset(LoadIconResource(CodeModule(), iconName_.c_str(), 16));
       }
-      SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
-      SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+      SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
+      SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
     }
   }
 
@@ -368,13 +416,6 @@ class Win32Peer : public FormPeer {
       return;
     auto& form = static_cast<TForm&>(control_);
     switch (message.Msg) {
-      case WM_KEYDOWN:
-      case WM_SYSKEYDOWN:
-        if (form.UserKeyDown(static_cast<int>(wParam), KeyModifiers())) {
-          message.Result = 0;  // the form may be gone now
-          return;
-        }
-        break;
       case WM_ERASEBKGND: {
         RECT rect;
         GetClientRect(hwnd, &rect);
@@ -385,13 +426,9 @@ class Win32Peer : public FormPeer {
       case WM_SETTINGCHANGE:
         form.FrameMetricsChanged();
         break;
-      case WM_CLOSE:
-        // The system's close button hides the page; its owner decides when it goes.
-        form.Close();
-        message.Result = 0;
-        return;
       case WM_WINDOWPOSCHANGED:
-        if (!applying_ && !form.Loading() && !IsIconic(hwnd)) {
+        FollowVisibility(lParam);
+        if (!applying_ && !form.Loading() && hwnd_.get() != nullptr && !IsIconic(hwnd)) {
           RECT rect;
           GetWindowRect(hwnd, &rect);
           if (rect.left != form.Left() || rect.top != form.Top() ||
@@ -413,11 +450,12 @@ class Win32Peer : public FormPeer {
       default:
         break;
     }
-    message.Result = DefWindowProcA(hwnd, message.Msg, wParam, lParam);
+    message.Result = DefWindowProcW(hwnd, message.Msg, wParam, lParam);
   }
 
+  // The peer of one of this library's own windows.
   static Win32Peer* FromHwnd(HWND hwnd) {
-    return hwnd != nullptr ? reinterpret_cast<Win32Peer*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA))
+    return hwnd != nullptr ? reinterpret_cast<Win32Peer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA))
                            : nullptr;
   }
 
@@ -425,6 +463,40 @@ class Win32Peer : public FormPeer {
   static Win32Peer* FormPeerOf(const TControl& control) {
     TForm* form = control.ParentForm();
     return form != nullptr ? dynamic_cast<Win32Peer*>(form->Peer()) : nullptr;
+  }
+
+  // The peer behind `hwnd` when it is the form's own window or one of its controls' windows.
+  // Window handles in messages come from anywhere: any program may send them, and a window
+  // outside the form may carry anything in its user data. None is taken as a peer on its word.
+  Win32Peer* OwnWindowPeer(HWND hwnd) const {
+    if (hwnd == nullptr || form_ == nullptr)
+      return nullptr;
+    const TControl* found = FindByWindow(*form_, hwnd);
+    return found != nullptr ? static_cast<Win32Peer*>(found->Peer()) : nullptr;
+  }
+
+  static const TControl* FindByWindow(const TControl& control, HWND hwnd) {
+    if (control.Peer() != nullptr && reinterpret_cast<HWND>(control.Handle()) == hwnd)
+      return &control;
+    if (const auto* container = dynamic_cast<const TWinControl*>(&control)) {
+      for (int i = 0; i < container->ControlCount(); ++i) {
+        if (const TControl* found = FindByWindow(*container->Controls(i), hwnd))
+          return found;
+      }
+    }
+    return nullptr;
+  }
+
+  // Someone showed or hid the window: unless it was this peer, the control's state follows.
+  void FollowVisibility(LPARAM lParam) {
+    const auto* position = reinterpret_cast<const WINDOWPOS*>(lParam);
+    if (applying_ || position == nullptr)
+      return;
+    if ((position->flags & SWP_SHOWWINDOW) != 0) {
+      control_.WindowVisibilityChanged(true);
+    } else if ((position->flags & SWP_HIDEWINDOW) != 0) {
+      control_.WindowVisibilityChanged(false);
+    }
   }
 
   // The form's hint window, made on the first hint; none while the form has no window.
@@ -452,7 +524,7 @@ class Win32Peer : public FormPeer {
       case WM_CTLCOLORSTATIC:
       case WM_CTLCOLOREDIT:
       case WM_CTLCOLORBTN: {
-        Win32Peer* child = FromHwnd(reinterpret_cast<HWND>(message.LParam));
+        Win32Peer* child = OwnWindowPeer(reinterpret_cast<HWND>(message.LParam));
         if (child == nullptr)
           return false;
         HDC dc = reinterpret_cast<HDC>(message.WParam);
@@ -462,7 +534,7 @@ class Win32Peer : public FormPeer {
         return true;
       }
       case WM_COMMAND: {
-        Win32Peer* child = FromHwnd(reinterpret_cast<HWND>(message.LParam));
+        Win32Peer* child = OwnWindowPeer(reinterpret_cast<HWND>(message.LParam));
         if (child == nullptr || HIWORD(message.WParam) != BN_CLICKED)
           return false;
         message.Result = 0;
@@ -470,11 +542,13 @@ class Win32Peer : public FormPeer {
         return true;
       }
       case WM_CONTEXTMENU: {
-        Win32Peer* target = FromHwnd(reinterpret_cast<HWND>(message.WParam));
-        TControl& control = target != nullptr ? target->control_ : control_;
+        // The window the user clicked: one of the page's, or the request is not the page's.
+        Win32Peer* target = OwnWindowPeer(reinterpret_cast<HWND>(message.WParam));
+        if (target == nullptr)
+          return false;
         const POINT point = MessagePoint(static_cast<LPARAM>(message.LParam));
         message.Result = 0;
-        return control.UserContextMenu(point.x, point.y);
+        return target->control_.UserContextMenu(point.x, point.y);
       }
       default:
         return false;
@@ -497,13 +571,13 @@ class Win32Peer : public FormPeer {
     if (font_.get() != nullptr && font == fontKey_)
       return;
     fontKey_ = font;
-    font_.reset(CreateFontA(
+    font_.reset(CreateFontW(
         font.Height, 0, 0, 0, (font.Style & fsBold) ? FW_BOLD : FW_NORMAL,
         (font.Style & fsItalic) ? TRUE : FALSE, (font.Style & fsUnderline) ? TRUE : FALSE,
         (font.Style & fsStrikeOut) ? TRUE : FALSE, static_cast<BYTE>(font.Charset),
         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-        font.Name.c_str()));
-    SendMessageA(hwnd_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+        Utf16(font.Name).c_str()));
+    SendMessageW(hwnd_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
   }
 
   void PaintPanel(HDC target) {
@@ -522,7 +596,8 @@ class Win32Peer : public FormPeer {
       DrawEdge(buffer.get(), &rect, BDR_SUNKENOUTER, BF_RECT);
     if (!panel.Caption().empty()) {
       SetBkMode(buffer.get(), TRANSPARENT);
-      DrawTextA(buffer.get(), panel.Caption().c_str(), -1, &rect,
+      const std::wstring caption = Utf16(panel.Caption());
+      DrawTextW(buffer.get(), caption.c_str(), static_cast<int>(caption.size()), &rect,
                 DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
     BitBlt(target, 0, 0, rect.right, rect.bottom, buffer.get(), 0, 0, SRCCOPY);
@@ -594,7 +669,7 @@ class Win32Peer : public FormPeer {
     }
     const bool entering = !tracking_;
     const bool wantHover = shows && !hintDone_ && !awaitingHover_;
-    if (entering || wantHover) {
+    if ((entering || wantHover) && hwnd_.get() != nullptr) {
       TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT),
                             static_cast<DWORD>(TME_LEAVE | (wantHover ? TME_HOVER : 0)),
                             hwnd_.get(), HOVER_DEFAULT};
@@ -637,8 +712,11 @@ class Win32Peer : public FormPeer {
       case WM_MOUSEMOVE:
       case WM_MOUSEHOVER:
       case WM_MOUSELEAVE:
-        TrackPointer(msg);  // may destroy the page
+        TrackPointer(msg);
         return 0;
+      case WM_WINDOWPOSCHANGED:
+        FollowVisibility(lParam);
+        break;
       default:
         break;
     }
@@ -664,35 +742,31 @@ class Win32Peer : public FormPeer {
             ReleaseCapture();
             button.SetDown(false);
             if (PtInRect(&rect, point))
-              button.UserClick();  // may destroy the page
+              button.UserClick();
           }
           return 0;
         default:
           break;
       }
     }
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
   }
 
   // Messages of subclassed system controls: shortcuts, the pop-up menu, hover and cursor.
-  LRESULT OnSubclassMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-    HWND hwnd = hwnd_.get();
+  LRESULT OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     const WNDPROC old = oldProc_;
-    const auto token = control_.LifeToken();
     DropHintOnClick(msg);
     switch (msg) {
       case WM_DESTROY:
         // Wine's multi-line edit control keeps its text's line layout when destroyed (about 600
         // bytes a window); emptied first, it lets it go.
         if (kind_ == Kind::Memo)
-          CallWindowProcA(old, hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+          CallWindowProcW(old, hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
         break;
       case WM_KEYDOWN:
       case WM_SYSKEYDOWN:
-        if (TForm* form = control_.ParentForm()) {
-          if (form->UserKeyDown(static_cast<int>(wParam), KeyModifiers()))
-            return 0;
-        }
+        if (form_ != nullptr && form_->UserKeyDown(static_cast<int>(wParam), KeyModifiers()))
+          return 0;
         break;
       case WM_CONTEXTMENU: {
         const POINT point = MessagePoint(lParam);
@@ -710,23 +784,28 @@ class Win32Peer : public FormPeer {
       case WM_MOUSEHOVER:
       case WM_MOUSELEAVE:
         TrackPointer(msg);
-        if (token.expired())
-          return 0;
+        break;
+      case WM_WINDOWPOSCHANGED:
+        FollowVisibility(lParam);
         break;
       default:
         break;
     }
-    return CallWindowProcA(old, hwnd, msg, wParam, lParam);
+    return CallWindowProcW(old, hwnd, msg, wParam, lParam);
   }
 
+  // Every message of the library's windows enters the page's code here. The form's dispatch
+  // scope keeps the page (and this peer) alive until the message is done, whatever the handlers
+  // set off: a page let go meanwhile has lost its windows and is deleted when the scope closes.
   static LRESULT CALLBACK OwnWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     Win32Peer* peer = FromHwnd(hwnd);
     if (peer == nullptr)
-      return DefWindowProcA(hwnd, msg, wParam, lParam);
+      return DefWindowProcW(hwnd, msg, wParam, lParam);
     if (msg == WM_NCDESTROY) {
-      peer->WindowDestroyed();
-      return DefWindowProcA(hwnd, msg, wParam, lParam);
+      peer->WindowGone();
+      return DefWindowProcW(hwnd, msg, wParam, lParam);
     }
+    const TForm::DispatchScope scope(peer->form_);
     try {
       return peer->OnMessage(msg, wParam, lParam);
     } catch (...) {
@@ -737,14 +816,15 @@ class Win32Peer : public FormPeer {
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     Win32Peer* peer = FromHwnd(hwnd);
     if (peer == nullptr)
-      return DefWindowProcA(hwnd, msg, wParam, lParam);
+      return DefWindowProcW(hwnd, msg, wParam, lParam);
+    const WNDPROC old = peer->oldProc_;
     if (msg == WM_NCDESTROY) {
-      const WNDPROC old = peer->oldProc_;
-      peer->WindowDestroyed();
-      return CallWindowProcA(old, hwnd, msg, wParam, lParam);
+      peer->WindowGone();
+      return CallWindowProcW(old, hwnd, msg, wParam, lParam);
     }
+    const TForm::DispatchScope scope(peer->form_);
     try {
-      return peer->OnSubclassMessage(msg, wParam, lParam);
+      return peer->OnSubclassMessage(hwnd, msg, wParam, lParam);
     } catch (...) {
       return 0;
     }
@@ -752,8 +832,9 @@ class Win32Peer : public FormPeer {
 
   TControl& control_;
   Kind kind_;
+  TForm* form_;  // whose dispatch scope covers this window's messages
   UniqueHwnd hwnd_;
-  const char* className_ = nullptr;
+  const wchar_t* className_ = nullptr;
   WNDPROC oldProc_ = nullptr;
   UniqueFont font_;
   TFont fontKey_;
@@ -790,15 +871,12 @@ std::unique_ptr<ControlPeer> CreateControlPeer(TControl& control) {
   }
   auto peer = std::make_unique<Win32Peer>(control, kind);
   if (!peer->Create())
-    return nullptr;
+    throw EOutOfResources("The window of " + control.Name() + " could not be made");
   return peer;
 }
 
 std::unique_ptr<FormPeer> CreateFormPeer(TForm& form) {
-  auto peer = std::make_unique<Win32Peer>(form, Win32Peer::Kind::Form);
-  if (!peer->Create())
-    return nullptr;
-  return peer;
+  return std::make_unique<Win32Peer>(form, Win32Peer::Kind::Form);
 }
 
 FrameSize FormFrameSize(const TForm& form) {

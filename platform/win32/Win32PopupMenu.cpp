@@ -6,6 +6,7 @@
 #include "platform/gui/Peers.h"
 #include "platform/gui/TForm.h"
 #include "platform/gui/TMenu.h"
+#include "platform/win32/WideText.h"
 #include "platform/win32/Win32Handles.h"
 
 namespace pelk {
@@ -44,12 +45,12 @@ void AddItems(HMENU menu, const TMenuItem& parent, std::vector<TMenuItem*>& item
     if (item->Count() > 0) {
       HMENU sub = CreatePopupMenu();
       AddItems(sub, *item, items);
-      AppendMenuA(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(sub), text.c_str());
+      AppendMenuW(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(sub), Utf16(text).c_str());
     } else if (text == "-") {
-      AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+      AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     } else {
       items.push_back(item);
-      AppendMenuA(menu, flags, items.size(), text.c_str());
+      AppendMenuW(menu, flags, items.size(), Utf16(text).c_str());
     }
   }
 }
@@ -76,7 +77,7 @@ void ShowPopupMenu(TPopupMenu& menu, int x, int y) {
   // The menu's modal loop may have let the page go.
   if (token.expired() || chosen == 0 || chosen > items.size())
     return;
-  PostMessageA(owner, WM_NULL, 0, 0);
+  PostMessageW(owner, WM_NULL, 0, 0);
   items[chosen - 1]->Click();
 }
 

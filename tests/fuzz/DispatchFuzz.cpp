@@ -175,7 +175,7 @@ class Session {
       case 0:
         return nullptr;
       case 1:
-        text_ = std::string(in_.ConsumeIntegralInRange<std::size_t>(0, 70000), '\xE4');
+        text_ = std::string(in_.ConsumeIntegralInRange<std::size_t>(0, 70000), 'ä');
         return text_.c_str();
       default:
         text_ = in_.ConsumeRandomLengthString(40);

@@ -146,8 +146,8 @@ TEST_F(ContextMenuSwitchTest, ValueRefusedHalfWayIsUndoneOnTheFirstRow) {
 
 TEST(WriteRefusedText, NamesTheKeyInBothLanguages) {
   EXPECT_EQ(WriteRefusedText("HKEY_CLASSES_ROOT\\X", false),
-            "Der Schl\xFCssel \"HKEY_CLASSES_ROOT\\X\" kann nicht geschrieben werden. "
-            "Daf\xFCr sind Administratorrechte n\xF6tig.");
+            "Der Schlüssel \"HKEY_CLASSES_ROOT\\X\" kann nicht geschrieben werden. "
+            "Dafür sind Administratorrechte nötig.");
   EXPECT_EQ(WriteRefusedText("HKEY_CLASSES_ROOT\\X", true),
             "The key \"HKEY_CLASSES_ROOT\\X\" cannot be written. Writing there needs "
             "administrator rights.");

@@ -48,7 +48,7 @@ TEST_F(FormReading, ValuesStringsSetsListsAndComments) {
       "  end\n"
       "end\n",
       "TEST");
-  EXPECT_EQ(page->Caption(), "It's \xE4rger\r\nline");
+  EXPECT_EQ(page->Caption(), "It's ärger\r\nline");
   EXPECT_EQ(page->Tag(), -16);
   EXPECT_EQ(page->MemoHelpD->Text(), "one\r\ntwo");
   EXPECT_EQ(page->MemoHelpD->Anchors(), 0u);

@@ -57,6 +57,16 @@ TEST(HostCommand, NegativeParametersAreRefusedWhateverTheCode) {
   EXPECT_THROW(Decode(10, -5), ERangeError);
   EXPECT_THROW(Decode(100, static_cast<std::intptr_t>(0x80000000u)), ERangeError);
   EXPECT_THROW(Decode(9999, -1), ERangeError);
+  // From a 64-bit host: -1 sign-extended or zero-extended, and anything in the upper half, is
+  // no non-negative 32-bit number; the largest one passes.
+  if (sizeof(std::uintptr_t) == 8) {
+    const auto wide = [](std::uint64_t value) { return static_cast<std::uintptr_t>(value); };
+    EXPECT_THROW(Decode(wide(0xFFFFFFFFFFFFFFFFull), 0), ERangeError);
+    EXPECT_THROW(Decode(wide(0x100000000ull + 10), 5), ERangeError);
+    EXPECT_THROW(Decode(10, static_cast<std::intptr_t>(wide(0x100000000ull + 5))), ERangeError);
+    EXPECT_THROW(Decode(10, static_cast<std::intptr_t>(wide(0xFFFFFFFF00000005ull))), ERangeError);
+  }
+  EXPECT_EQ(Decode(10, 0x7FFFFFFF).value, 0x7FFFFFFF);
   // The range error is an ordinary failure the message dispatch reports.
   try {
     Decode(13, -1);

@@ -6,7 +6,7 @@ namespace pelk {
 namespace {
 
 const std::string kEnglishHeader = "Valid for:\r\n\r\n";
-const std::string kGermanHeader = std::string("G\xFCltig f\xFCr:") + "\r\n\r\n";
+const std::string kGermanHeader = std::string("Gültig für:") + "\r\n\r\n";
 
 TEST(InfoText, EmptyOrUnnamedMaskGivesTheHeaderAloneInTheChosenLanguage) {
   EXPECT_EQ(InfoText(1, 0), kEnglishHeader);

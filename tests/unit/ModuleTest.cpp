@@ -52,7 +52,7 @@ TEST(Module, CreateStoresTheStateAndCopiesTheStrings) {
   SystemServices services = system.Services();
   Module module(services);
   std::string caption(64 * 1024, 'c');
-  caption[0] = '\xE4';
+  caption[0] = '\xE4';  // the host's ANSI code page: Windows-1252 here
   std::string hint = "Hinweis";
   EXPECT_EQ(module.ModulCreate(10, 20, 300, 400, 13, 1, caption.c_str(), hint.c_str(), 0x1000, 412),
             0);
@@ -62,9 +62,9 @@ TEST(Module, CreateStoresTheStateAndCopiesTheStrings) {
   EXPECT_EQ(module.State().OsType, 13);
   EXPECT_EQ(module.State().ValidOsMask, 0x1000);
   const PageParameters& p = module.Parameters();
-  ASSERT_EQ(p.Caption.size(), 64u * 1024u);
-  EXPECT_EQ(p.Caption[0], '\xE4');
-  EXPECT_EQ(p.Caption.find_first_not_of('c', 1), std::string::npos);
+  ASSERT_EQ(p.Caption.size(), 64u * 1024u + 1u);
+  EXPECT_EQ(p.Caption.substr(0, 2), "ä");
+  EXPECT_EQ(p.Caption.find_first_not_of('c', 2), std::string::npos);
   EXPECT_EQ(p.Hint, "Hinweis");
   EXPECT_EQ(p.Left, 10);
   EXPECT_EQ(p.Top, 20);

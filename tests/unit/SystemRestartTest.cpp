@@ -17,10 +17,10 @@ using ::testing::Return;
 using ::testing::StrictMock;
 
 const std::string kQuestion =
-    "Um diese \xC4nderung zu aktivieren, ist ein Neustart des Systems erforderlich. Soll der "
-    "Neustart jetzt durchgef\xFChrt werden ?";
+    "Um diese Änderung zu aktivieren, ist ein Neustart des Systems erforderlich. Soll der "
+    "Neustart jetzt durchgeführt werden ?";
 const std::string kFailure =
-    "Das System l\xE4\xDFt sich zur Zeit nicht neu starten. Bitte f\xFChren Sie sp\xE4ter "
+    "Das System läßt sich zur Zeit nicht neu starten. Bitte führen Sie später "
     "manuell einen Neustart durch";
 constexpr Luid kShutdownLuid{19, 0};
 

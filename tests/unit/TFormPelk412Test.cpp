@@ -59,8 +59,8 @@ TEST_F(TipPage, TheTypicalRequestSwitchesBothEntriesOffAndTellsTheHost) {
   TFormPelk412* page = Page();
   ASSERT_NE(page, nullptr);
   EXPECT_TRUE(page->Visible());
-  EXPECT_EQ(page->Caption(), "Kontextmen\xFC");
-  EXPECT_EQ(page->StaticTextTitle->Caption(), "Kontextmen\xFC");
+  EXPECT_EQ(page->Caption(), "Kontextmenü");
+  EXPECT_EQ(page->StaticTextTitle->Caption(), "Kontextmenü");
   EXPECT_EQ(page->Tag(), 13);
   EXPECT_EQ(page->Hint(), "Hinweis");
   EXPECT_EQ(page->HelpId, 412);
@@ -281,7 +281,7 @@ TEST_F(TipPage, TheCheckBoxCaptionFollowsTheLanguage) {
   EXPECT_EQ(Page()->CheckBox1->Caption(), "Show Contextmenu for File-Operations");
   for (int language : {0, 2, -1}) {
     Page()->Sprache(language);
-    EXPECT_EQ(Page()->CheckBox1->Caption(), "Kontextmen\xFC f\xFCr Datei-Operationen anzeigen");
+    EXPECT_EQ(Page()->CheckBox1->Caption(), "Kontextmenü für Datei-Operationen anzeigen");
   }
   EXPECT_EQ(Page()->Fensterwechseln1->Caption(), "Fenster wechseln");
 }

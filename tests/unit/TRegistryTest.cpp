@@ -66,10 +66,10 @@ TEST(TRegistry, StringsAndTheDefaultValue) {
   ASSERT_TRUE(reg.OpenKey("K", false));
   EXPECT_FALSE(reg.ValueExists(""));
   EXPECT_EQ(reg.ReadString(""), "");
-  reg.WriteString("", "Kontextmen\xFC");
+  reg.WriteString("", "Kontextmenü");
   EXPECT_TRUE(reg.ValueExists(""));
-  EXPECT_EQ(reg.ReadString(""), "Kontextmen\xFC");
-  EXPECT_EQ(store.Value(kHkcr, "K", ""), RegistryValue::String("Kontextmen\xFC"));
+  EXPECT_EQ(reg.ReadString(""), "Kontextmenü");
+  EXPECT_EQ(store.Value(kHkcr, "K", ""), RegistryValue::String("Kontextmenü"));
   EXPECT_FALSE(reg.ValueExists("other"));  // the default value is not some other name
   EXPECT_EQ(reg.ReadString("expand"), "%windir%");
   EXPECT_THROW(reg.ReadString("number"), ERegistryException);

@@ -9,9 +9,9 @@ namespace {
 
 void ExpectGerman(const TemplateTexts& texts) {
   EXPECT_EQ(std::string(texts.undoHint), "Setzt alles wieder auf die Standartwerte");
-  EXPECT_EQ(std::string(texts.okHint), "\xC4nderungen werden gespeichert");
+  EXPECT_EQ(std::string(texts.okHint), "Änderungen werden gespeichert");
   EXPECT_EQ(std::string(texts.registryHint), "Wert in der Registry nachschlagen");
-  EXPECT_EQ(std::string(texts.infoHint), "G\xFCltig f\xFCr ... ");  // with the trailing blank
+  EXPECT_EQ(std::string(texts.infoHint), "Gültig für ... ");  // with the trailing blank
   EXPECT_EQ(std::string(texts.switchWindowCaption), "Fenster wechseln");
   EXPECT_TRUE(texts.germanHelpVisible);
   EXPECT_FALSE(texts.englishHelpVisible);

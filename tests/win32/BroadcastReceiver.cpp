@@ -56,10 +56,13 @@ int BroadcastReceiver::CountCode(long code) const {
 }
 
 void BroadcastReceiver::AnswerWithCommand(long code, HWND page, WPARAM command, LPARAM argument) {
+  const UINT morvex = morvex_;
+  AnswerWith(code, [=] { SendMessageA(page, morvex, command, argument); });
+}
+
+void BroadcastReceiver::AnswerWith(long code, std::function<void()> action) {
   answerCode_ = code;
-  answerTarget_ = page;
-  answerCommand_ = command;
-  answerArgument_ = argument;
+  answer_ = std::move(action);
   answered_ = false;
 }
 
@@ -68,9 +71,9 @@ LRESULT BroadcastReceiver::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(window_, message, wParam, lParam);
   const long code = static_cast<long>(wParam);
   received_.push_back({code, static_cast<long>(lParam)});
-  if (!answered_ && answerTarget_ && code == answerCode_) {
+  if (!answered_ && answer_ && code == answerCode_) {
     answered_ = true;
-    SendMessageA(answerTarget_, morvex_, answerCommand_, answerArgument_);
+    answer_();
   }
   return 0;
 }

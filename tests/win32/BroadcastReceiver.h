@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/win32/WindowsApi.h"
 
+#include <functional>
 #include <vector>
 
 namespace pelk {
@@ -30,6 +31,8 @@ class BroadcastReceiver {
 
   // The first time `code` arrives, sends (command, argument) to `page` before returning.
   void AnswerWithCommand(long code, HWND page, WPARAM command, LPARAM argument);
+  // The first time `code` arrives, runs `action` (a host calling an export, say) before returning.
+  void AnswerWith(long code, std::function<void()> action);
   // Whether the answer was sent; the reply the page gave to it.
   bool Answered() const { return answered_; }
 
@@ -41,9 +44,7 @@ class BroadcastReceiver {
   HWND window_ = nullptr;
   std::vector<Received> received_;
   long answerCode_ = -1;
-  HWND answerTarget_ = nullptr;
-  WPARAM answerCommand_ = 0;
-  LPARAM answerArgument_ = 0;
+  std::function<void()> answer_;
   bool answered_ = false;
 };
 

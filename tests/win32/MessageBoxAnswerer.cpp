@@ -7,15 +7,18 @@ namespace pelk {
 namespace {
 
 struct Search {
-  HWND dialog = nullptr;
+  HWND dialog = nullptr;  // the first found: the top one
+  int count = 0;
 };
 
 BOOL CALLBACK FindDialog(HWND hwnd, LPARAM context) {
   char className[32];
   GetClassNameA(hwnd, className, sizeof className);
   if (lstrcmpA(className, "#32770") == 0 && IsWindowVisible(hwnd)) {
-    reinterpret_cast<Search*>(context)->dialog = hwnd;
-    return FALSE;
+    auto* search = reinterpret_cast<Search*>(context);
+    if (search->dialog == nullptr)
+      search->dialog = hwnd;
+    ++search->count;
   }
   return TRUE;
 }
@@ -23,6 +26,19 @@ BOOL CALLBACK FindDialog(HWND hwnd, LPARAM context) {
 DWORD WINAPI AnswerThread(void* context) {
   static_cast<MessageBoxAnswerer*>(context)->Work();
   return 0;
+}
+
+DWORD WINAPI WatchThread(void* context) {
+  static_cast<MessageBoxWatcher*>(context)->Work();
+  return 0;
+}
+
+void Wait(void*& thread) {
+  if (!thread)
+    return;
+  WaitForSingleObject(thread, INFINITE);
+  CloseHandle(thread);
+  thread = nullptr;
 }
 
 }  // namespace
@@ -37,11 +53,7 @@ MessageBoxAnswerer::~MessageBoxAnswerer() {
 }
 
 void MessageBoxAnswerer::Join() {
-  if (!thread_)
-    return;
-  WaitForSingleObject(thread_, INFINITE);
-  CloseHandle(thread_);
-  thread_ = nullptr;
+  Wait(thread_);
 }
 
 bool MessageBoxAnswerer::Done() const {
@@ -66,6 +78,42 @@ void MessageBoxAnswerer::Work() {
         answered_ = true;
       }
       return;
+    }
+    Sleep(20);
+  }
+}
+
+MessageBoxWatcher::MessageBoxWatcher(unsigned long threadId, unsigned long quietMs)
+    : threadId_(threadId), quietMs_(quietMs) {
+  thread_ = CreateThread(nullptr, 0, WatchThread, this, 0, nullptr);
+}
+
+MessageBoxWatcher::~MessageBoxWatcher() {
+  Join();
+}
+
+bool MessageBoxWatcher::Done() const {
+  return !thread_ || WaitForSingleObject(thread_, 0) == WAIT_OBJECT_0;
+}
+
+void MessageBoxWatcher::Join() {
+  Wait(thread_);
+}
+
+void MessageBoxWatcher::Work() {
+  DWORD lastSeen = GetTickCount();
+  while (GetTickCount() - lastSeen < quietMs_) {
+    Search search;
+    EnumThreadWindows(threadId_, FindDialog, reinterpret_cast<LPARAM>(&search));
+    if (search.count > mostOpen_)
+      mostOpen_ = search.count;
+    if (search.dialog) {
+      // The newest box lies on top; OK ends its modal loop.
+      if (HWND ok = GetDlgItem(search.dialog, IDOK)) {
+        SendMessageA(ok, BM_CLICK, 0, 0);
+        ++answered_;
+      }
+      lastSeen = GetTickCount();
     }
     Sleep(20);
   }

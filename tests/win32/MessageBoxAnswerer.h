@@ -34,4 +34,28 @@ class MessageBoxAnswerer {
   bool answered_ = false;
 };
 
+// Answers every message box the given thread opens, with OK, until none has been open for
+// `quietMs`; counts them and the most that were open at the same time.
+class MessageBoxWatcher {
+ public:
+  MessageBoxWatcher(unsigned long threadId, unsigned long quietMs);
+  ~MessageBoxWatcher();
+  MessageBoxWatcher(const MessageBoxWatcher&) = delete;
+  MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
+
+  bool Done() const;
+  void Join();
+  int Answered() const { return answered_; }
+  int MostOpenAtOnce() const { return mostOpen_; }
+
+  void Work();  // the helper's
+
+ private:
+  unsigned long threadId_;
+  unsigned long quietMs_;
+  void* thread_ = nullptr;
+  int answered_ = 0;
+  int mostOpen_ = 0;
+};
+
 }  // namespace pelk

@@ -6,6 +6,7 @@
 #include "tests/win32/BroadcastReceiver.h"
 #include "tests/win32/ContextMenuEntries.h"
 #include "tests/win32/MessageBoxAnswerer.h"
+#include "tests/win32/OpenPage.h"
 #include "tests/win32/PageLayout.h"
 #include "tests/win32/PageSession.h"
 #include "tests/win32/RealInput.h"
@@ -51,24 +52,7 @@ class CoverWindow {
   HWND window_ = nullptr;
 };
 
-class PageCommands : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(entries.Show());
-    ASSERT_TRUE(session.Loaded()) << session.LoadError();
-    PageArguments arguments;
-    arguments.caption =
-        std::string("Pelk412 ") + ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    ASSERT_EQ(session.Create(arguments), 0);
-    page = session.Page();
-    ASSERT_NE(page, nullptr);
-  }
-
-  ContextMenuEntries entries;
-  BroadcastReceiver receiver;
-  PageSession session;
-  HWND page = nullptr;
-};
+class PageCommands : public OpenPage {};
 
 TEST_F(PageCommands, CloseDestroysThePageAndEveryExportStaysSafe) {
   const PageLayout layout(page);

@@ -112,8 +112,10 @@ PageSession::~PageSession() {
   MovePointerAway();
 }
 
-int PageSession::Create(const PageArguments& arguments) {
+int PageSession::Create(const PageArguments& arguments, DWORD waitMs) {
   arguments_ = arguments;
+  page_ = nullptr;
+  freed_ = false;
   const SIZE reference = WindowSizeForClient(292, 426);
   if (arguments_.width == 0)
     arguments_.width = reference.cx;
@@ -127,7 +129,7 @@ int PageSession::Create(const PageArguments& arguments) {
                              arguments_.hint.c_str(), arguments_.validOsMask, arguments_.helpId);
   const DWORD thread = GetCurrentThreadId();
   PumpUntil([&] { return (page_ = FindThreadWindow(thread, arguments_.caption)) != nullptr; },
-            3000);
+            waitMs);
   if (page_) {
     // Let the page paint and reach the screen before any real input is aimed at it.
     UpdateWindow(page_);
@@ -155,6 +157,12 @@ int PageSession::ModulNr() const {
 
 LRESULT PageSession::Command(WPARAM code, LPARAM value) {
   return SendMessageA(page_, morvex_, code, value);
+}
+
+void PageSession::UnloadLeavingThePage() {
+  if (dll_)
+    FreeLibrary(dll_);
+  dll_ = nullptr;
 }
 
 void PageSession::Unload() {

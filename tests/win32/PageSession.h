@@ -47,8 +47,8 @@ class PageSession {
   unsigned long LoadError() const { return loadError_; }
 
   // ModulCreate's result; afterwards Page() is the visible window titled arguments.caption, or
-  // null when none appeared.
-  int Create(const PageArguments& arguments);
+  // null when none appeared (waiting up to `waitMs` for it).
+  int Create(const PageArguments& arguments, DWORD waitMs = 3000);
   HWND Page() const { return page_; }
   const PageArguments& Arguments() const { return arguments_; }
   // True while the page's window exists.
@@ -66,6 +66,9 @@ class PageSession {
 
   // Runs when the session frees the module and unloads it.
   void Unload();
+  // Unloads the library as a careless host would, with the page still open (no ModulFree).
+  void UnloadLeavingThePage();
+  HMODULE Library() const { return dll_; }
 
  private:
   using ModulCreateFn = int(WINAPI*)(int, int, int, int, int, int, const char*, const char*, int,

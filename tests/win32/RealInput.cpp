@@ -72,11 +72,80 @@ bool ClickAt(HWND window, POINT client) {
   return down && up;
 }
 
+bool RightClickAt(HWND window, POINT client) {
+  if (!MovePointerTo(window, client))
+    return false;
+  const bool down = SendOne(MouseInput(MOUSEEVENTF_RIGHTDOWN));
+  const bool up = SendOne(MouseInput(MOUSEEVENTF_RIGHTUP));
+  DrainInput();
+  return down && up;
+}
+
 bool PressKey(WORD virtualKey) {
   const bool down = SendOne(KeyInput(virtualKey, 0));
   const bool up = SendOne(KeyInput(virtualKey, KEYEVENTF_KEYUP));
   DrainInput();
   return down && up;
+}
+
+namespace {
+
+BOOL CALLBACK FindMenu(HWND hwnd, LPARAM found) {
+  char name[16] = {};
+  GetClassNameA(hwnd, name, sizeof name);
+  if (std::string(name) == "#32768" && IsWindowVisible(hwnd)) {
+    *reinterpret_cast<HWND*>(found) = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+DWORD WINAPI PickerThread(void* picker) {
+  static_cast<MenuPicker*>(picker)->Work();
+  return 0;
+}
+
+void PressKeyFromHelper(WORD virtualKey) {
+  // The menu's loop runs on the page's thread and reads the system's input queue.
+  INPUT inputs[2] = {KeyInput(virtualKey, 0), KeyInput(virtualKey, KEYEVENTF_KEYUP)};
+  SendInput(2, inputs, sizeof(INPUT));
+}
+
+}  // namespace
+
+MenuPicker::MenuPicker() {
+  thread_ = CreateThread(nullptr, 0, &PickerThread, this, 0, nullptr);
+}
+
+MenuPicker::~MenuPicker() {
+  Join();
+}
+
+void MenuPicker::Join() {
+  if (thread_ == nullptr)
+    return;
+  WaitForSingleObject(thread_, INFINITE);
+  CloseHandle(thread_);
+  thread_ = nullptr;
+}
+
+void MenuPicker::Work() {
+  for (int i = 0; i < 200; ++i) {
+    HWND menu = nullptr;
+    EnumWindows(&FindMenu, reinterpret_cast<LPARAM>(&menu));
+    if (menu != nullptr) {
+      seen_ = true;
+      HMENU handle = reinterpret_cast<HMENU>(SendMessageA(menu, 0x01E1, 0, 0));  // MN_GETHMENU
+      char text[64] = {};
+      GetMenuStringA(handle, 0, text, sizeof text, MF_BYPOSITION);
+      entry_ = text;
+      PressKeyFromHelper(VK_DOWN);
+      Sleep(50);
+      PressKeyFromHelper(VK_RETURN);
+      return;
+    }
+    Sleep(20);
+  }
 }
 
 }  // namespace pelk

@@ -1,6 +1,8 @@
 #pragma once
 #include "platform/win32/WindowsApi.h"
 
+#include <string>
+
 namespace pelk {
 
 // Real input as a user gives it: the system's pointer and keyboard, through SendInput. Points
@@ -18,8 +20,34 @@ bool MovePointerTo(HWND window, POINT client);
 // Moves the pointer to the screen's top left corner, off any test window.
 void MovePointerAway();
 
+// Moves the pointer there and presses and releases the right button.
+bool RightClickAt(HWND window, POINT client);
+
 // Presses and releases a key (a virtual-key code such as VK_F12) for the focused window.
 bool PressKey(WORD virtualKey);
+
+// From a helper thread: waits for a pop-up menu to open, reads its first entry, then picks that
+// entry with the keyboard as a user would.
+class MenuPicker {
+ public:
+  MenuPicker();
+  ~MenuPicker();
+  MenuPicker(const MenuPicker&) = delete;
+  MenuPicker& operator=(const MenuPicker&) = delete;
+
+  // Waits for the helper (it gives up after about four seconds without a menu).
+  void Join();
+  bool Seen() const { return seen_; }
+  // The first entry's text, shortcut included ("Fenster wechseln\tF12").
+  const std::string& Entry() const { return entry_; }
+
+  void Work();  // the helper's
+
+ private:
+  HANDLE thread_ = nullptr;
+  bool seen_ = false;
+  std::string entry_;
+};
 
 // True when the top-level window at the screen point `client` of `window` is `window` itself.
 bool WindowIsAt(HWND window, POINT client);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "collection/MvxHelp/MvxHelp.h"
+#include "platform/Windows1252.h"
 #include "platform/win32/Win32System.h"
 #include "tests/win32/ChildProcess.h"
 #include "tests/win32/MessageBoxAnswerer.h"
@@ -67,7 +68,9 @@ TEST(Win32Dialogs, MessageBoxesShowTheTextAndReportTheButton) {
   Win32Dialogs dialogs;
   {
     MessageBoxAnswerer answer(GetCurrentThreadId(), IDYES);
-    EXPECT_EQ(dialogs.MessageDlg("Neustart jetzt durchf\xFChren ?", MsgDlgType::Confirmation,
+    // The library's texts are UTF-8; the box, read back in this system's code page (1252), shows
+    // the same letters.
+    EXPECT_EQ(dialogs.MessageDlg("Neustart jetzt durchführen ?", MsgDlgType::Confirmation,
                                  mbYes | mbNo, 0),
               mrYes);
     answer.Join();
@@ -139,7 +142,7 @@ TEST(MvxHelp, TextsOfTheTipByIdAndKindAndNullForTheRest) {
     EXPECT_EQ(GetHelpText(id, kind), nullptr) << id << "/" << kind;
   }
   Win32HelpTexts help;
-  EXPECT_EQ(help.GetHelpText(412, 2), german);
+  EXPECT_EQ(help.GetHelpText(412, 2), Windows1252ToUtf8(german));  // read in this system's 1252
   EXPECT_EQ(help.GetHelpText(1, 1), "");
 
   HMODULE library = GetModuleHandleA("MvxHelp.dll");

@@ -1,0 +1,293 @@
+// The real page in a host's process, against what other programs and the system do to it: a
+// host that lets the page go in the middle of the page's own work, destroys or hides its window,
+// or unloads the library under it; window handles of other windows in messages; floods of bad
+// commands; a window that stops answering; a window the system refuses. Freed memory is poisoned
+// in the test prefix, so a late touch of a freed page crashes the test.
+#include "platform/win32/WindowsApi.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "collection/MvxHelp/MvxHelp.h"
+#include "tests/win32/ChildProcess.h"
+#include "tests/win32/MessageBoxAnswerer.h"
+#include "tests/win32/OpenPage.h"
+#include "tests/win32/PageLayout.h"
+#include "tests/win32/RealInput.h"
+
+namespace pelk {
+namespace {
+
+class HostilePage : public OpenPage {};
+
+// A top-level window on a thread of its own that stops reading its messages until released, as
+// a program that hangs.
+class HungWindow {
+ public:
+  HungWindow() {
+    release_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    ready_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    thread_ = CreateThread(nullptr, 0, &Run, this, 0, nullptr);
+    WaitForSingleObject(ready_, 5000);
+  }
+  ~HungWindow() {
+    SetEvent(release_);
+    WaitForSingleObject(thread_, 30000);
+    CloseHandle(thread_);
+    CloseHandle(ready_);
+    CloseHandle(release_);
+  }
+  HungWindow(const HungWindow&) = delete;
+  HungWindow& operator=(const HungWindow&) = delete;
+  HWND Window() const { return window_; }
+
+ private:
+  static DWORD WINAPI Run(void* self) {
+    auto* hung = static_cast<HungWindow*>(self);
+    hung->window_ = CreateWindowExA(0, "STATIC", "Pelk412 hung window", WS_POPUP, 0, 0, 10, 10,
+                                    nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SetEvent(hung->ready_);
+    WaitForSingleObject(hung->release_, 30000);  // reads no message meanwhile
+    DestroyWindow(hung->window_);
+    return 0;
+  }
+
+  HANDLE release_ = nullptr;
+  HANDLE ready_ = nullptr;
+  HANDLE thread_ = nullptr;
+  HWND window_ = nullptr;
+};
+
+BOOL CALLBACK CollectChild(HWND hwnd, LPARAM found) {
+  reinterpret_cast<std::vector<HWND>*>(found)->push_back(hwnd);
+  return TRUE;
+}
+
+// The page's window and all its children.
+std::vector<HWND> PageWindows(HWND page) {
+  std::vector<HWND> windows{page};
+  EnumChildWindows(page, CollectChild, reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
+
+HWND VisibleMemo(HWND page) {
+  for (HWND child : PageWindows(page)) {
+    char name[16] = {};
+    GetClassNameA(child, name, sizeof name);
+    if (lstrcmpiA(name, "Edit") == 0 && IsWindowVisible(child))
+      return child;
+  }
+  return nullptr;
+}
+
+std::string Text(HWND window) {
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextA(window, &text[0], static_cast<int>(text.size()))));
+  return text;
+}
+
+TEST_F(HostilePage, APageLetGoInTheMiddleOfItsOwnWorkIsNeverTouchedAgain) {
+  // F12 while the page itself has the keyboard: the page's window procedure broadcasts the switch
+  // from its default processing, and the host closes the page before that procedure is done.
+  SetForegroundWindow(page);
+  SetFocus(page);
+  ASSERT_TRUE(PumpUntil([&] { return GetFocus() == page; }));
+  receiver.AnswerWithCommand(200, page, 0, 0);
+  ASSERT_TRUE(PressKey(VK_F12));
+  ASSERT_TRUE(PumpUntil([&] { return !IsWindow(page); }));
+  EXPECT_TRUE(receiver.Answered());
+  EXPECT_EQ(session.ModulSaveChanges(), 0) << "no page left to save";
+  EXPECT_EQ(session.ModulFree(), 1);
+
+  // The menu's "Fenster wechseln": the host frees the page from inside the broadcast, while the
+  // page is still in its menu's click.
+  ASSERT_EQ(session.Create(arguments), 0);
+  page = session.Page();
+  ASSERT_NE(page, nullptr);
+  int freed = -1;
+  receiver.AnswerWith(200, [&] { freed = session.ModulFree(); });
+  {
+    MenuPicker picker;
+    ASSERT_TRUE(RightClickAt(page, PageLayout(page).Background()));
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(page); }));
+    picker.Join();
+    EXPECT_EQ(picker.Entry(), "Fenster wechseln\tF12");
+  }
+  EXPECT_EQ(freed, 1);
+  PumpFor(100);  // whatever the page had queued for itself finds it gone
+
+  // The host destroys the page's window itself: the exports stay safe, the page still applies
+  // its setting, and a new page can be made afterwards.
+  ASSERT_EQ(session.Create(arguments), 0);
+  page = session.Page();
+  ASSERT_NE(page, nullptr);
+  DestroyWindow(page);
+  PumpFor(50);
+  EXPECT_EQ(session.ModulChanged(), 0);
+  EXPECT_EQ(session.ModulSaveChanges(), 1);
+  EXPECT_TRUE(entries.BothShown());
+  EXPECT_EQ(session.ModulFree(), 1);
+  ASSERT_EQ(session.Create(arguments), 0);
+  EXPECT_NE(session.Page(), nullptr);
+}
+
+TEST_F(HostilePage, UnloadedWithItsPageOpenOrEndingWithIt) {
+  // FreeLibrary without ModulFree: the page and its windows go with the library; no window is
+  // left whose next message would run code that is gone.
+  const HINSTANCE library = session.Library();
+  session.UnloadLeavingThePage();
+  EXPECT_FALSE(IsWindow(page));
+  WNDCLASSEXW info{};
+  info.cbSize = sizeof info;
+  EXPECT_FALSE(GetClassInfoExW(library, L"PelkForm", &info));
+  PumpFor(100);
+
+  // A host ending its process with the page open: the library does no window work on the way
+  // out, and the process ends at once.
+  const ChildResult host =
+      RunChild("host.exe --leave-page --run-ms 300 Pelk412.dll", ExecutableFolder(), 20000);
+  ASSERT_TRUE(host.started);
+  EXPECT_TRUE(host.finished) << host.output;
+  EXPECT_EQ(host.exitCode, 0u) << host.output;
+  EXPECT_NE(host.output.find("ending with the page open"), std::string::npos) << host.output;
+}
+
+TEST_F(HostilePage, ForeignWindowsInMessagesAndAFloodOfBadCommands) {
+  // A window of the host's own whose user data holds something else entirely, named where the
+  // page and its panels expect one of their own controls: a click, a colour request, and to the
+  // page a right click (on a control, that only asks for the page's menu).
+  std::vector<unsigned char> junk(256, 0xEE);
+  HWND foreign = CreateWindowExA(0, "STATIC", "Pelk412 foreign", WS_POPUP, 0, 0, 10, 10, nullptr,
+                                 nullptr, GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(foreign, nullptr);
+  SetWindowLongPtrA(foreign, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(junk.data()));
+  HDC dc = GetDC(page);
+  for (HWND target : PageWindows(page)) {
+    SendMessageA(target, WM_COMMAND, MAKEWPARAM(1, BN_CLICKED), reinterpret_cast<LPARAM>(foreign));
+    for (UINT request : {WM_CTLCOLORSTATIC, WM_CTLCOLOREDIT, WM_CTLCOLORBTN})
+      SendMessageA(target, request, reinterpret_cast<WPARAM>(dc),
+                   reinterpret_cast<LPARAM>(foreign));
+  }
+  // Answered with a menu, this would open one and wait here.
+  SendMessageA(page, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(foreign), MAKELPARAM(10, 10));
+  ReleaseDC(page, dc);
+  DestroyWindow(foreign);
+  EXPECT_TRUE(IsWindowVisible(page));
+  EXPECT_EQ(session.ModulChanged(), 0);
+  EXPECT_TRUE(receiver.All().empty());
+  EXPECT_EQ(std::vector<unsigned char>(256, 0xEE), junk);
+
+  // Forty refused commands at once: each is a failure to report, but one report at a time,
+  // never a box on top of a box.
+  for (int i = 0; i < 40; ++i)
+    PostMessageA(page, session.Morvex(), static_cast<WPARAM>(-1), 0);
+  MessageBoxWatcher watcher(GetCurrentThreadId(), 1500);
+  ASSERT_TRUE(PumpUntil([&] { return watcher.Done(); }, 60000));
+  watcher.Join();
+  EXPECT_GE(watcher.Answered(), 1);
+  EXPECT_EQ(watcher.MostOpenAtOnce(), 1);
+  EXPECT_TRUE(IsWindowVisible(page));
+  EXPECT_EQ(session.ModulFree(), 1);
+}
+
+TEST_F(HostilePage, ItsStateFollowsWhatOthersDoToItsWindow) {
+  // The caption and the task switcher show the tip's icon.
+  EXPECT_NE(SendMessageW(page, WM_GETICON, ICON_BIG, 0), 0);
+  EXPECT_NE(SendMessageW(page, WM_GETICON, ICON_SMALL, 0), 0);
+  // The page's controls are flat, the check box included.
+  HWND box = PageCheckBox(page, 0);
+  ASSERT_NE(box, nullptr);
+  EXPECT_NE(GetWindowLongA(box, GWL_STYLE) & BS_FLAT, 0);
+
+  // The hand shows as soon as the pointer enters a button, not at its next move. The system asks
+  // for the cursor (WM_SETCURSOR) before it tells of the move, so the first move onto a button
+  // that the pointer left before comes while the arrow still shows. Wine's own input adds a
+  // second move, so the moves are messages here, with the real pointer on the button.
+  const PageLayout layout(page);
+  POINT onButton = PageLayout::Centre(layout.Undo());
+  HWND button = ChildWindowFromPoint(page, onButton);
+  ASSERT_NE(button, page);
+  ClientToScreen(page, &onButton);
+  SetCursorPos(onButton.x, onButton.y);
+  SendMessageA(button, WM_MOUSEMOVE, 0, MAKELPARAM(18, 18));
+  SendMessageA(button, WM_MOUSELEAVE, 0, 0);
+  SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)));  // IDC_ARROW
+  SendMessageA(button, WM_MOUSEMOVE, 0, MAKELPARAM(18, 18));
+  EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, MAKEINTRESOURCEA(32649)));  // IDC_HAND
+  MovePointerAway();
+
+  // A window whose thread stopped reading messages does not hold the OK broadcast; the host's
+  // window, on the page's thread, still has it before the call returns.
+  {
+    HungWindow hung;
+    ASSERT_NE(hung.Window(), nullptr);
+    const DWORD start = GetTickCount();
+    EXPECT_EQ(session.ModulSaveChanges(), 1);
+    EXPECT_LT(GetTickCount() - start, 10000u);
+    EXPECT_EQ(receiver.Count(9999, 2), 1);
+  }
+
+  // Hidden by the host, shown again by the show command and by another window's switch
+  // broadcast: each time the show handler loads the help text again.
+  const std::string helpText = GetHelpText(412, 2);
+  for (bool byBroadcast : {false, true}) {
+    HWND memo = VisibleMemo(page);
+    ASSERT_NE(memo, nullptr);
+    SetWindowTextA(memo, "overwritten");
+    ShowWindow(page, SW_HIDE);
+    EXPECT_FALSE(IsWindowVisible(page));
+    if (byBroadcast)
+      SendMessageA(HWND_BROADCAST, session.Morvex(), 200, 0);
+    else
+      EXPECT_EQ(session.Command(200, 0), 0);
+    EXPECT_TRUE(IsWindowVisible(page)) << byBroadcast;
+    EXPECT_EQ(Text(memo), helpText) << byBroadcast;
+  }
+}
+
+LRESULT CALLBACK RefusePageWindows(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_CREATEWND) {
+    wchar_t name[32] = {};
+    GetClassNameW(reinterpret_cast<HWND>(wParam), name, 32);
+    if (lstrcmpW(name, L"PelkForm") == 0)
+      return 1;  // refused, as when the system runs out of window handles
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST(PageCreation, AWindowTheSystemRefusesIsReportedAndAnOverlongHelpTextIsCut) {
+  PageSession session;
+  ASSERT_TRUE(session.Loaded()) << session.LoadError();
+  PageArguments arguments;
+  arguments.caption = "Pelk412 refused window";
+  HHOOK hook = SetWindowsHookExA(WH_CBT, RefusePageWindows, nullptr, GetCurrentThreadId());
+  ASSERT_NE(hook, nullptr);
+  {
+    MessageBoxAnswerer report(GetCurrentThreadId(), IDOK);
+    EXPECT_EQ(session.Create(arguments, 200), 0);
+    report.Join();
+    UnhookWindowsHookEx(hook);
+    EXPECT_TRUE(report.Answered()) << "the host shows an empty place and the user learns why";
+    EXPECT_EQ(report.Text().rfind("Die Seite kann nicht angezeigt werden.", 0), 0u)
+        << report.Text();
+  }
+  EXPECT_EQ(session.Page(), nullptr);
+  EXPECT_EQ(session.ModulFree(), 1);
+
+  // The next page comes, with a help text far longer than a page takes: the first 32 KB of it.
+  arguments.helpId = 413;
+  EXPECT_EQ(session.Create(arguments), 0);
+  ASSERT_NE(session.Page(), nullptr);
+  HWND memo = VisibleMemo(session.Page());
+  ASSERT_NE(memo, nullptr);
+  // Its last line break ends the memo's last line and is not shown.
+  const std::string shown = Text(memo);
+  EXPECT_EQ(shown.size(), 32u * 1024u - 2u);
+  EXPECT_TRUE(shown == std::string(GetHelpText(413, 2), shown.size()));
+}
+
+}  // namespace
+}  // namespace pelk

@@ -15,11 +15,11 @@ std::string Normalized(const std::string& path) {
 }  // namespace
 
 bool TRegistry::OpenKey(const std::string& path, bool canCreate) {
-  return Open(path, RegistryAccess::ReadWrite, canCreate);
+  return Open(path, access_, canCreate);
 }
 
 bool TRegistry::OpenKeyReadOnly(const std::string& path) {
-  return Open(path, RegistryAccess::Read, false);
+  return Open(path, RegistryAccess::QueryValue, false);
 }
 
 bool TRegistry::Open(const std::string& path, RegistryAccess access, bool canCreate) {

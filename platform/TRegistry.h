@@ -11,7 +11,10 @@ namespace pelk {
 // always opened relative to the root; opening another key closes the current one first.
 class TRegistry {
  public:
-  explicit TRegistry(RegistryStore& store) : store_(store) {}
+  // Every OpenKey asks for `access`. Querying and setting values is all this class does with a
+  // key, so that is the most it needs; a caller that only reads, or only writes, asks for less.
+  explicit TRegistry(RegistryStore& store, RegistryAccess access = RegistryAccess::QueryAndSetValue)
+      : store_(store), access_(access) {}
   TRegistry(const TRegistry&) = delete;
   TRegistry& operator=(const TRegistry&) = delete;
   ~TRegistry() = default;
@@ -23,17 +26,17 @@ class TRegistry {
     RootKey = root;
   }
 
-  // Opens the key for reading and writing, creating it (and the keys above it) with canCreate.
-  // Answers whether it opened.
+  // Opens the key with the accessor's rights, creating it (and the keys above it) with
+  // canCreate. Answers whether it opened.
   bool OpenKey(const std::string& path, bool canCreate);
-  // Opens an existing key for reading only.
+  // Opens an existing key for reading its values only.
   bool OpenKeyReadOnly(const std::string& path);
   void CloseKey();
   bool HasCurrentKey() const { return key_ != nullptr; }
   // The open key as "ROOT\path", "" when none is open.
   std::string CurrentPath() const;
 
-  // False when no key is open.
+  // False when no key is open or the value cannot be queried.
   bool ValueExists(const std::string& name) const;
   // A REG_DWORD value, non-zero = true. Raises when no key is open, the value is missing or of
   // another type.
@@ -55,6 +58,7 @@ class TRegistry {
   [[noreturn]] void Fail(const std::string& what, const std::string& name) const;
 
   RegistryStore& store_;
+  RegistryAccess access_;
   std::unique_ptr<RegistryKey> key_;
   std::string path_;
 };

@@ -11,7 +11,8 @@ namespace pelk {
 void JumpToRegistryKey(RegistryStore& registry, HelpTexts& help, Shell& shell, WindowHandle page,
                        int helpId) {
   {
-    TRegistry settings(registry);
+    // Setting the one value is all the jump does with the key.
+    TRegistry settings(registry, RegistryAccess::SetValue);
     settings.RootKey = RootKey::CurrentUser;
     // Whether the key opened shows in the write, which the accessor refuses without a key.
     static_cast<void>(settings.OpenKey(kRegeditSettingsKey, true));

@@ -31,7 +31,8 @@ bool IsPresent(RegistryStore& registry, const ContextMenuHandler& handler) {
   return present;
 }
 
-// One handler key opened for writing, with its default value as it was before the change.
+// One handler key opened for querying and setting its values (all the switch does with it), with
+// its default value as it was before the change.
 struct OpenHandler {
   explicit OpenHandler(RegistryStore& registry) : reg(registry) {
     reg.RootKey = RootKey::ClassesRoot;

@@ -6,6 +6,12 @@
 
 namespace pelk {
 
+static_assert(static_cast<REGSAM>(RegistryAccess::QueryValue) == KEY_QUERY_VALUE &&
+                  static_cast<REGSAM>(RegistryAccess::SetValue) == KEY_SET_VALUE &&
+                  static_cast<REGSAM>(RegistryAccess::Read) == KEY_READ &&
+                  static_cast<REGSAM>(RegistryAccess::All) == KEY_ALL_ACCESS,
+              "RegistryAccess holds the system's rights bit for bit");
+
 namespace {
 
 // An open HKEY, closed with the object.
@@ -67,7 +73,7 @@ class Win32Key : public RegistryKey {
 std::unique_ptr<RegistryKey> Win32RegistryStore::OpenKey(RootKey root, const std::string& path,
                                                          RegistryAccess access, bool canCreate) {
   const HKEY rootKey = root == RootKey::ClassesRoot ? HKEY_CLASSES_ROOT : HKEY_CURRENT_USER;
-  const REGSAM sam = access == RegistryAccess::ReadWrite ? KEY_ALL_ACCESS : KEY_READ;
+  const REGSAM sam = static_cast<REGSAM>(access);
   HKEY key = nullptr;
   LONG status;
   if (canCreate) {

@@ -63,6 +63,21 @@ TEST_F(ContextMenuSwitchTest, ReadWorksWhereWritingIsRefused) {
   SetDefault(kMoveTo, kMoveId);
   store.DenyWriteAccess(kHkcr, "AllFileSystemObjects");
   EXPECT_TRUE(ReadContextMenuState(store));
+  store.LimitAccess(kHkcr, kMoveTo, RegistryAccess::QueryValue);
+  EXPECT_TRUE(ReadContextMenuState(store)) << "reading needs the query right only";
+}
+
+TEST_F(ContextMenuSwitchTest, KeysGrantingOnlyQueryAndSetValueAreWritten) {
+  SetDefault(kCopyTo, "other");
+  store.SetValue(kHkcr, kMoveTo, "Extra", RegistryValue::String("keep"));
+  for (const std::string& key : {kCopyTo, kMoveTo})
+    store.LimitAccess(kHkcr, key, RegistryAccess::QueryAndSetValue);
+  WriteContextMenuState(store, shell, true);
+  EXPECT_TRUE(ReadContextMenuState(store));
+  WriteContextMenuState(store, shell, false);
+  EXPECT_FALSE(Default(kCopyTo));
+  EXPECT_FALSE(Default(kMoveTo));
+  EXPECT_EQ(shell.AssociationNotifications, 2);
 }
 
 TEST_F(ContextMenuSwitchTest, HideCreatesMissingKeysWithoutDefaultAndTwiceIsFine) {

@@ -35,6 +35,7 @@ TEST(RegistryJump, WritesLastKeyAndClosesItBeforeTheEditorStarts) {
   system.help.Texts[{4711, 5}] = "HKEY_CLASSES_ROOT\\AllFileSystemObjects";
   system.registry.SetValue(RootKey::CurrentUser, kRegedit, "LastKey",
                            RegistryValue::String("HKEY_CURRENT_USER\\Old"));
+  system.registry.LimitAccess(RootKey::CurrentUser, kRegedit, RegistryAccess::SetValue);
   JumpToRegistryKey(system.registry, system.help, shell, 0x1234, 4711);
   EXPECT_EQ(shell.openKeysAtStart, 0);
   EXPECT_EQ(shell.lastKeyAtStart, RegistryValue::String("HKEY_CLASSES_ROOT\\AllFileSystemObjects"));

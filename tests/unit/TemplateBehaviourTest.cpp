@@ -218,6 +218,15 @@ TEST_F(Template, AnUnsupportedVersionLocksThePageUnlessTheSettingSaysOtherwise) 
       EXPECT_TRUE(page->UserKeyDown(123)) << "the menu entry still works";
     }
   }
+  // A setting the user may read but not change (fixed by an administrator) counts all the same.
+  SetBSControl(RegistryValue::DWord(0));
+  system.registry.DenyWriteAccess(RootKey::CurrentUser, kSettings);
+  state.OsType = 13;
+  state.ValidOsMask = 0x800;
+  Create();
+  EXPECT_FALSE(page->BSControl);
+  EXPECT_TRUE(state.TippActive);
+  EXPECT_TRUE(page->HotSpeedButtonOK->Enabled());
 }
 
 TEST_F(Template, FirstStartCreatesTheSettingsKeyAndAWrongTypeIsReported) {

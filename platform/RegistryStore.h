@@ -1,8 +1,8 @@
 #pragma once
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
+#include <utility>
 
 namespace pelk {
 
@@ -65,6 +65,18 @@ struct RegistryValue {
   }
 };
 
+// What reading a value found. "Not found" is an answer; "failed" (access refused, a value that
+// keeps changing under the read, ...) says nothing about what is stored.
+struct RegistryRead {
+  enum class Outcome { Found, NotFound, Failed };
+  Outcome outcome = Outcome::NotFound;
+  RegistryValue value;  // when Found
+
+  static RegistryRead Found(RegistryValue value) { return {Outcome::Found, std::move(value)}; }
+  static RegistryRead NotFound() { return {Outcome::NotFound, {}}; }
+  static RegistryRead Failed() { return {Outcome::Failed, {}}; }
+};
+
 // An open key; the destructor closes it. The empty value name is the key's default value.
 class RegistryKey {
  public:
@@ -75,8 +87,7 @@ class RegistryKey {
 
   // False when the value does not exist or cannot be queried.
   virtual bool ValueExists(const std::string& name) = 0;
-  // The value, or nothing when it does not exist or cannot be read.
-  virtual std::optional<RegistryValue> ReadValue(const std::string& name) = 0;
+  virtual RegistryRead ReadValue(const std::string& name) = 0;
   // False when the system refuses to store the value.
   [[nodiscard]] virtual bool WriteValue(const std::string& name, const RegistryValue& value) = 0;
   // False when there was nothing to delete or the system refused.

@@ -39,14 +39,15 @@ class TRegistry {
   // False when no key is open or the value cannot be queried.
   bool ValueExists(const std::string& name) const;
   // A REG_DWORD value, non-zero = true. Raises when no key is open, the value is missing or of
-  // another type.
+  // another type, or the read fails.
   bool ReadBool(const std::string& name) const;
   // A REG_SZ or REG_EXPAND_SZ value; "" when no key is open or the value is missing. Raises for
-  // a value of another type.
+  // a value of another type and when the read fails.
   std::string ReadString(const std::string& name) const;
   // Raises when no key is open or the system refuses.
   void WriteString(const std::string& name, const std::string& value);
-  // The value with its type as stored; nothing when missing or no key is open.
+  // The value with its type as stored; nothing when missing or no key is open. Raises when the
+  // read fails: a value that may exist is never taken for a missing one.
   std::optional<RegistryValue> ReadValue(const std::string& name) const;
   // Raises when no key is open or the system refuses.
   void WriteValue(const std::string& name, const RegistryValue& value);

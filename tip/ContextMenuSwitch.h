@@ -25,9 +25,9 @@ bool ReadContextMenuState(RegistryStore& registry);
 
 // Shows (writes both class ids) or hides (deletes both default values) the two entries, then
 // tells the shell. Both keys are opened for querying and setting values, created when missing,
-// before either is changed: when one of them cannot be opened nothing is changed and an
-// ERegistryException names the key. A value change refused half-way is undone, so the entries are
-// never left half-written.
+// and their default values read, before either is changed: when a key cannot be opened or its
+// value read (for any reason but "not there") nothing is changed and an ERegistryException names
+// the key. A value change refused half-way is undone, so the entries are never left half-written.
 void WriteContextMenuState(RegistryStore& registry, Shell& shell, bool show);
 
 // The message for a handler key that cannot be written: names the key and says that writing

@@ -45,8 +45,13 @@ std::string Canonical(RootKey root, const std::string& path) {
 // deleted).
 class MemoryRegistryStore::Key : public RegistryKey {
  public:
-  Key(MemoryRegistryStore& store, Node& node, RegistryAccess access, bool refuseValues)
-      : store_(store), node_(node), access_(access), refuseValues_(refuseValues) {
+  Key(MemoryRegistryStore& store, Node& node, RegistryAccess access, bool refuseValues,
+      bool failReads)
+      : store_(store),
+        node_(node),
+        access_(access),
+        refuseValues_(refuseValues),
+        failReads_(failReads) {
     ++store_.openKeys_;
   }
   ~Key() override { --store_.openKeys_; }
@@ -55,13 +60,13 @@ class MemoryRegistryStore::Key : public RegistryKey {
     return CanRead() && node_.values.count(name) != 0;
   }
 
-  std::optional<RegistryValue> ReadValue(const std::string& name) override {
+  RegistryRead ReadValue(const std::string& name) override {
     if (!CanRead())
-      return std::nullopt;
+      return RegistryRead::Failed();
     const auto found = node_.values.find(name);
     if (found == node_.values.end())
-      return std::nullopt;
-    return found->second;
+      return RegistryRead::NotFound();
+    return RegistryRead::Found(found->second);
   }
 
   bool WriteValue(const std::string& name, const RegistryValue& value) override {
@@ -78,13 +83,14 @@ class MemoryRegistryStore::Key : public RegistryKey {
   }
 
  private:
-  bool CanRead() const { return Grants(access_, RegistryAccess::QueryValue); }
+  bool CanRead() const { return Grants(access_, RegistryAccess::QueryValue) && !failReads_; }
   bool CanChange() const { return Grants(access_, RegistryAccess::SetValue) && !refuseValues_; }
 
   MemoryRegistryStore& store_;
   Node& node_;
   RegistryAccess access_;
   bool refuseValues_;
+  bool failReads_;
 };
 
 MemoryRegistryStore::MemoryRegistryStore() = default;
@@ -151,7 +157,8 @@ std::unique_ptr<RegistryKey> MemoryRegistryStore::OpenKey(RootKey root, const st
   }
   if (!node)
     return nullptr;
-  return std::make_unique<Key>(*this, *node, access, Below(refusedValues_, root, path));
+  return std::make_unique<Key>(*this, *node, access, Below(refusedValues_, root, path),
+                               Below(failedReads_, root, path));
 }
 
 void MemoryRegistryStore::LimitAccess(RootKey root, const std::string& path,
@@ -161,6 +168,10 @@ void MemoryRegistryStore::LimitAccess(RootKey root, const std::string& path,
 
 void MemoryRegistryStore::RefuseValueChanges(RootKey root, const std::string& path) {
   refusedValues_.push_back(Canonical(root, path));
+}
+
+void MemoryRegistryStore::FailReads(RootKey root, const std::string& path) {
+  failedReads_.push_back(Canonical(root, path));
 }
 
 bool MemoryRegistryStore::KeyExists(RootKey root, const std::string& path) const {

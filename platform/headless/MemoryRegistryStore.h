@@ -14,7 +14,7 @@ namespace pelk {
 // compare case-insensitively, as on Windows. A key grants the rights it was opened with, and
 // reading a value needs the query right, changing one the set right. Tests can limit the rights
 // a subtree grants (as a user without administrator rights meets below HKEY_CLASSES_ROOT, or
-// meets at a setting an administrator fixed) or refuse storing values.
+// meets at a setting an administrator fixed), refuse storing values, or make reads fail.
 class MemoryRegistryStore : public RegistryStore {
  public:
   MemoryRegistryStore();
@@ -33,6 +33,8 @@ class MemoryRegistryStore : public RegistryStore {
   }
   // Keys there open for writing, but storing or deleting a value is refused.
   void RefuseValueChanges(RootKey root, const std::string& path);
+  // Keys there open, but reading a value fails: it is neither found nor missing.
+  void FailReads(RootKey root, const std::string& path);
 
   // Direct access for tests, bypassing the switches.
   bool KeyExists(RootKey root, const std::string& path) const;
@@ -69,6 +71,7 @@ class MemoryRegistryStore : public RegistryStore {
   Node currentUser_;
   std::vector<Limit> limits_;
   std::vector<std::string> refusedValues_;
+  std::vector<std::string> failedReads_;
   int openKeys_ = 0;
 };
 

@@ -25,29 +25,23 @@ class Win32Key : public RegistryKey {
            ERROR_SUCCESS;
   }
 
-  std::optional<RegistryValue> ReadValue(const std::string& name) override {
+  RegistryRead ReadValue(const std::string& name) override {
     DWORD type = 0;
     DWORD size = 0;
-    if (RegQueryValueExA(key_, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) {
-      return std::nullopt;
-    }
-    // The value may grow between the two calls; try again with the size the system reports.
+    LONG status = RegQueryValueExA(key_, name.c_str(), nullptr, &type, nullptr, &size);
+    // The value may grow between the calls; try again with the size the system reports.
     std::vector<BYTE> buffer;
-    LONG status = ERROR_MORE_DATA;
-    for (int attempt = 0; attempt < 4 && status == ERROR_MORE_DATA; ++attempt) {
+    for (int attempt = 0; attempt < 4 && (status == ERROR_SUCCESS || status == ERROR_MORE_DATA);
+         ++attempt) {
       buffer.resize(size + 1);
       size = static_cast<DWORD>(buffer.size());
       status = RegQueryValueExA(key_, name.c_str(), nullptr, &type, buffer.data(), &size);
+      if (status == ERROR_SUCCESS)
+        return RegistryRead::Found(Value(type, buffer.data(), size));
     }
-    if (status != ERROR_SUCCESS)
-      return std::nullopt;
-    std::string data(reinterpret_cast<const char*>(buffer.data()), size);
-    if (type == REG_SZ || type == REG_EXPAND_SZ) {
-      const std::string::size_type end = data.find('\0');
-      if (end != std::string::npos)
-        data.resize(end);
-    }
-    return RegistryValue{static_cast<RegistryType>(type), data};
+    if (status == ERROR_FILE_NOT_FOUND)
+      return RegistryRead::NotFound();
+    return RegistryRead::Failed();
   }
 
   bool WriteValue(const std::string& name, const RegistryValue& value) override {
@@ -65,6 +59,16 @@ class Win32Key : public RegistryKey {
   }
 
  private:
+  static RegistryValue Value(DWORD type, const BYTE* data, DWORD size) {
+    std::string bytes(reinterpret_cast<const char*>(data), size);
+    if (type == REG_SZ || type == REG_EXPAND_SZ) {
+      const std::string::size_type end = bytes.find('\0');
+      if (end != std::string::npos)
+        bytes.resize(end);
+    }
+    return {static_cast<RegistryType>(type), bytes};
+  }
+
   HKEY key_;
 };
 

@@ -129,7 +129,28 @@ TEST(TRegistry, AsksForTheRightsItIsGivenAndNoMore) {
   TRegistry writer(store, RegistryAccess::SetValue);
   ASSERT_TRUE(writer.OpenKey("New", false));
   writer.WriteString("w", "x");
+  EXPECT_THROW(writer.ReadString("w"), ERegistryException);  // no right to read it back
   EXPECT_EQ(store.Value(kHkcu, "New", "w"), RegistryValue::String("x"));
+}
+
+TEST(TRegistry, AFailedReadIsNeverTakenForAMissingValue) {
+  MemoryRegistryStore store;
+  store.SetValue(kHkcu, "K", "v", RegistryValue::DWord(1));
+  store.FailReads(kHkcu, "K");
+  TRegistry reg(store);
+  ASSERT_TRUE(reg.OpenKey("K", false));
+  for (const std::string name : {"v", "missing"}) {
+    EXPECT_THROW(reg.ReadValue(name), ERegistryException) << name;
+    EXPECT_THROW(reg.ReadString(name), ERegistryException) << name;
+    EXPECT_THROW(reg.ReadBool(name), ERegistryException) << name;
+  }
+  try {
+    reg.ReadValue("v");
+  } catch (const ERegistryException& e) {
+    EXPECT_EQ(e.KeyPath(), "HKEY_CURRENT_USER\\K");
+  }
+  reg.WriteString("w", "x");  // writes are not reads
+  EXPECT_EQ(store.Value(kHkcu, "K", "w"), RegistryValue::String("x"));
 }
 
 TEST(TRegistry, EveryKeyIsClosedWhenTheAccessorGoes) {

@@ -182,6 +182,12 @@ TEST(Win32Registry, EachAccessorAsksOnlyForTheRightsItsWorkNeeds) {
     EXPECT_EQ(reg.ReadString(""), "old");
     reg.WriteString("", "new");
     EXPECT_EQ(reg.ReadValue("missing"), std::nullopt);
+
+    // A read the system refuses is no missing value.
+    TRegistry writer(store, RegistryAccess::SetValue);
+    ASSERT_TRUE(writer.OpenKey(settable, false));
+    EXPECT_THROW(writer.ReadValue(""), ERegistryException);
+    EXPECT_THROW(writer.ReadValue("missing"), ERegistryException);
   }
   EXPECT_EQ(RawString(HKEY_CURRENT_USER, settable, ""), "new");
   DeleteTree(HKEY_CURRENT_USER, "Software\\PelkTests");

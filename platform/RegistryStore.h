@@ -53,7 +53,8 @@ enum class RegistryType : std::uint32_t {
   MultiString = 7,
 };
 
-// A value as stored: its type and its raw bytes (a string without its terminating zero).
+// A value as stored: its type and its bytes. Strings (REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ) are
+// UTF-8, without the terminating zero; other types are the raw bytes.
 struct RegistryValue {
   RegistryType type = RegistryType::None;
   std::string data;

@@ -19,7 +19,12 @@ void JumpToRegistryKey(RegistryStore& registry, HelpTexts& help, Shell& shell, W
     settings.WriteString(kRegeditLastKeyValue, help.GetHelpText(helpId, kHelpTextRegistryKey));
     settings.CloseKey();
   }
-  shell.Execute(page, "", kRegeditProgram, "", "", kSwShow);
+  std::string folder = shell.WindowsFolder();
+  if (folder.empty())
+    return;
+  if (folder.back() != '\\')
+    folder += '\\';
+  shell.Execute(page, "", folder + kRegeditProgram, "", "", kSwShow);
 }
 
 }  // namespace pelk

@@ -318,7 +318,7 @@ TEST_F(Template, RegistryLookupPointsTheEditorAtTheTipsKey) {
   EXPECT_EQ(system.registry.Value(RootKey::CurrentUser, kRegedit, "LastKey"),
             RegistryValue::String("HKEY_CLASSES_ROOT\\AllFileSystemObjects"));
   ASSERT_EQ(system.shell.Executions.size(), 1u);
-  EXPECT_EQ(system.shell.Executions[0].file, "regedit.exe");
+  EXPECT_EQ(system.shell.Executions[0].file, "C:\\WINDOWS\\regedit.exe");
   EXPECT_EQ(system.shell.Executions[0].verb, "");
   EXPECT_EQ(system.shell.Executions[0].parameters, "");
   EXPECT_EQ(system.shell.Executions[0].showCommand, 5);

@@ -238,6 +238,7 @@ struct CountingShell : Shell {
   void Execute(WindowHandle, const std::string&, const std::string&, const std::string&,
                const std::string&, int) override {}
   void NotifyAssociationsChanged() override { ++notifications; }
+  std::string WindowsFolder() override { return std::string(); }
   int notifications = 0;
 };
 

@@ -15,11 +15,11 @@ std::string Normalized(const std::string& path) {
 }  // namespace
 
 bool TRegistry::OpenKey(const std::string& path, bool canCreate) {
-  return Open(path, RegistryAccess::ReadWrite, canCreate);
+  return Open(path, access_, canCreate);
 }
 
 bool TRegistry::OpenKeyReadOnly(const std::string& path) {
-  return Open(path, RegistryAccess::Read, false);
+  return Open(path, RegistryAccess::QueryValue, false);
 }
 
 bool TRegistry::Open(const std::string& path, RegistryAccess access, bool canCreate) {
@@ -53,13 +53,22 @@ bool TRegistry::ValueExists(const std::string& name) const {
 std::optional<RegistryValue> TRegistry::ReadValue(const std::string& name) const {
   if (!key_)
     return std::nullopt;
-  return key_->ReadValue(name);
+  RegistryRead read = key_->ReadValue(name);
+  switch (read.outcome) {
+    case RegistryRead::Outcome::Found:
+      return std::move(read.value);
+    case RegistryRead::Outcome::NotFound:
+      return std::nullopt;
+    case RegistryRead::Outcome::Failed:
+      break;
+  }
+  Fail("Failed to get data for", name);
 }
 
 bool TRegistry::ReadBool(const std::string& name) const {
   if (!key_)
     Fail("No key open to read", name);
-  const std::optional<RegistryValue> value = key_->ReadValue(name);
+  const std::optional<RegistryValue> value = ReadValue(name);
   if (!value)
     Fail("Failed to get data for", name);
   if (value->type != RegistryType::DWord || value->data.size() != 4) {

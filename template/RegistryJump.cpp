@@ -11,14 +11,20 @@ namespace pelk {
 void JumpToRegistryKey(RegistryStore& registry, HelpTexts& help, Shell& shell, WindowHandle page,
                        int helpId) {
   {
-    TRegistry settings(registry);
+    // Setting the one value is all the jump does with the key.
+    TRegistry settings(registry, RegistryAccess::SetValue);
     settings.RootKey = RootKey::CurrentUser;
     // Whether the key opened shows in the write, which the accessor refuses without a key.
     static_cast<void>(settings.OpenKey(kRegeditSettingsKey, true));
     settings.WriteString(kRegeditLastKeyValue, help.GetHelpText(helpId, kHelpTextRegistryKey));
     settings.CloseKey();
   }
-  shell.Execute(page, "", kRegeditProgram, "", "", kSwShow);
+  std::string folder = shell.WindowsFolder();
+  if (folder.empty())
+    return;
+  if (folder.back() != '\\')
+    folder += '\\';
+  shell.Execute(page, "", folder + kRegeditProgram, "", "", kSwShow);
 }
 
 }  // namespace pelk

@@ -69,7 +69,8 @@ void TfrmTippTemplate::FormCreate(TComponent*) {
 }
 
 void TfrmTippTemplate::ReadBSControl() {
-  TRegistry registry(services_.registry);
+  // Read rights only: a setting the user may not change (fixed by an administrator) still counts.
+  TRegistry registry(services_.registry, RegistryAccess::QueryValue);
   registry.RootKey = RootKey::CurrentUser;
   // A key that cannot be opened reads as "value missing": the default holds.
   static_cast<void>(registry.OpenKey(kSettingsKey, true));

@@ -31,7 +31,8 @@ bool IsPresent(RegistryStore& registry, const ContextMenuHandler& handler) {
   return present;
 }
 
-// One handler key opened for writing, with its default value as it was before the change.
+// One handler key opened for querying and setting its values (all the switch does with it), with
+// its default value as it was before the change.
 struct OpenHandler {
   explicit OpenHandler(RegistryStore& registry) : reg(registry) {
     reg.RootKey = RootKey::ClassesRoot;
@@ -42,16 +43,16 @@ struct OpenHandler {
 
 // Makes the key's default value what `show` asks for; false when the system refused.
 bool Apply(OpenHandler& handler, const ContextMenuHandler& row, bool show) {
-  if (show) {
-    try {
+  try {
+    if (show) {
       handler.reg.WriteString("", row.classId);
-    } catch (const ERegistryException&) {
-      return false;
+      return true;
     }
-    return true;
+    handler.reg.DeleteValue("");
+    return !handler.reg.ReadValue("");  // nothing to delete is fine; a refused delete is not
+  } catch (const ERegistryException&) {
+    return false;
   }
-  handler.reg.DeleteValue("");
-  return !handler.reg.ValueExists("");  // nothing to delete is fine; a refused delete is not
 }
 
 void Restore(OpenHandler& handler) {
@@ -64,6 +65,11 @@ void Restore(OpenHandler& handler) {
   } catch (const ERegistryException&) {
     // Best effort: the caller reports the refusal that made the undo necessary.
   }
+}
+
+[[noreturn]] void RefuseWrite(const ContextMenuHandler& handler) {
+  const std::string path = FullPath(handler);
+  throw ERegistryException(WriteRefusedText(path, false), path);
 }
 
 }  // namespace
@@ -86,18 +92,20 @@ bool ReadContextMenuState(RegistryStore& registry) {
 void WriteContextMenuState(RegistryStore& registry, Shell& shell, bool show) {
   OpenHandler handlers[] = {OpenHandler(registry), OpenHandler(registry)};
   for (int i = 0; i < 2; ++i) {
-    if (!handlers[i].reg.OpenKey(kHandlers[i].keyPath, true)) {
-      const std::string path = FullPath(kHandlers[i]);
-      throw ERegistryException(WriteRefusedText(path, false), path);
+    if (!handlers[i].reg.OpenKey(kHandlers[i].keyPath, true))
+      RefuseWrite(kHandlers[i]);
+    try {
+      handlers[i].before = handlers[i].reg.ReadValue("");
+    } catch (const ERegistryException&) {
+      // A value that may exist but could not be read could not be put back: change nothing.
+      RefuseWrite(kHandlers[i]);
     }
-    handlers[i].before = handlers[i].reg.ReadValue("");
   }
   for (int i = 0; i < 2; ++i) {
     if (!Apply(handlers[i], kHandlers[i], show)) {
       for (int done = i; done >= 0; --done)
         Restore(handlers[done]);
-      const std::string path = FullPath(kHandlers[i]);
-      throw ERegistryException(WriteRefusedText(path, false), path);
+      RefuseWrite(kHandlers[i]);
     }
   }
   for (OpenHandler& handler : handlers)

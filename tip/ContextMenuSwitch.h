@@ -24,8 +24,9 @@ constexpr ContextMenuHandler kMoveToHandler{
 bool ReadContextMenuState(RegistryStore& registry);
 
 // Shows (writes both class ids) or hides (deletes both default values) the two entries, then
-// tells the shell. Both keys are opened for writing, created when missing, before either is
-// changed: when one of them cannot be opened nothing is changed and an ERegistryException names
+// tells the shell. Both keys are opened for querying and setting values, created when missing,
+// and their default values read, before either is changed: when a key cannot be opened or its
+// value read (for any reason but "not there") nothing is changed and an ERegistryException names
 // the key. A value change refused half-way is undone, so the entries are never left half-written.
 void WriteContextMenuState(RegistryStore& registry, Shell& shell, bool show);
 

@@ -45,56 +45,81 @@ std::string Canonical(RootKey root, const std::string& path) {
 // deleted).
 class MemoryRegistryStore::Key : public RegistryKey {
  public:
-  Key(MemoryRegistryStore& store, Node& node, bool writable, bool refuseValues)
-      : store_(store), node_(node), writable_(writable), refuseValues_(refuseValues) {
+  Key(MemoryRegistryStore& store, Node& node, RegistryAccess access, bool refuseValues,
+      bool failReads)
+      : store_(store),
+        node_(node),
+        access_(access),
+        refuseValues_(refuseValues),
+        failReads_(failReads) {
     ++store_.openKeys_;
   }
   ~Key() override { --store_.openKeys_; }
 
-  bool ValueExists(const std::string& name) override { return node_.values.count(name) != 0; }
+  bool ValueExists(const std::string& name) override {
+    return CanRead() && node_.values.count(name) != 0;
+  }
 
-  std::optional<RegistryValue> ReadValue(const std::string& name) override {
+  RegistryRead ReadValue(const std::string& name) override {
+    if (!CanRead())
+      return RegistryRead::Failed();
     const auto found = node_.values.find(name);
     if (found == node_.values.end())
-      return std::nullopt;
-    return found->second;
+      return RegistryRead::NotFound();
+    return RegistryRead::Found(found->second);
   }
 
   bool WriteValue(const std::string& name, const RegistryValue& value) override {
-    if (!writable_ || refuseValues_)
+    if (!CanChange())
       return false;
     node_.values[name] = value;
     return true;
   }
 
   bool DeleteValue(const std::string& name) override {
-    if (!writable_ || refuseValues_)
+    if (!CanChange())
       return false;
     return node_.values.erase(name) != 0;
   }
 
  private:
+  bool CanRead() const { return Grants(access_, RegistryAccess::QueryValue) && !failReads_; }
+  bool CanChange() const { return Grants(access_, RegistryAccess::SetValue) && !refuseValues_; }
+
   MemoryRegistryStore& store_;
   Node& node_;
-  bool writable_;
+  RegistryAccess access_;
   bool refuseValues_;
+  bool failReads_;
 };
 
 MemoryRegistryStore::MemoryRegistryStore() = default;
 MemoryRegistryStore::~MemoryRegistryStore() = default;
 
+bool MemoryRegistryStore::Below(const std::string& prefix, const std::string& canonicalKey) {
+  return canonicalKey == prefix || (canonicalKey.size() > prefix.size() &&
+                                    canonicalKey.compare(0, prefix.size(), prefix) == 0 &&
+                                    canonicalKey[prefix.size()] == '\\');
+}
+
 bool MemoryRegistryStore::Below(const std::vector<std::string>& prefixes, RootKey root,
                                 const std::string& path) {
   const std::string key = Canonical(root, path);
   for (const std::string& prefix : prefixes) {
-    if (key == prefix)
+    if (Below(prefix, key))
       return true;
-    if (key.size() > prefix.size() && key.compare(0, prefix.size(), prefix) == 0 &&
-        key[prefix.size()] == '\\') {
-      return true;
-    }
   }
   return false;
+}
+
+RegistryAccess MemoryRegistryStore::Granted(RootKey root, const std::string& path) const {
+  const std::string key = Canonical(root, path);
+  auto granted = static_cast<std::uint32_t>(RegistryAccess::All);
+  for (const Limit& limit : limits_) {
+    if (Below(limit.prefix, key))
+      granted &= static_cast<std::uint32_t>(limit.granted);
+  }
+  return static_cast<RegistryAccess>(granted);
 }
 
 MemoryRegistryStore::Node* MemoryRegistryStore::Find(RootKey root, const std::string& path) const {
@@ -121,26 +146,32 @@ MemoryRegistryStore::Node* MemoryRegistryStore::Create(RootKey root, const std::
 
 std::unique_ptr<RegistryKey> MemoryRegistryStore::OpenKey(RootKey root, const std::string& path,
                                                           RegistryAccess access, bool canCreate) {
-  const bool writable = access == RegistryAccess::ReadWrite;
-  if (writable && Below(deniedWrite_, root, path))
+  const RegistryAccess granted = Granted(root, path);
+  if (!Grants(granted, access))
     return nullptr;
   Node* node = Find(root, path);
   if (!node && canCreate) {
-    if (Below(deniedWrite_, root, path))
+    if (!Grants(granted, RegistryAccess::CreateSubKey))
       return nullptr;
     node = Create(root, path);
   }
   if (!node)
     return nullptr;
-  return std::make_unique<Key>(*this, *node, writable, Below(refusedValues_, root, path));
+  return std::make_unique<Key>(*this, *node, access, Below(refusedValues_, root, path),
+                               Below(failedReads_, root, path));
 }
 
-void MemoryRegistryStore::DenyWriteAccess(RootKey root, const std::string& path) {
-  deniedWrite_.push_back(Canonical(root, path));
+void MemoryRegistryStore::LimitAccess(RootKey root, const std::string& path,
+                                      RegistryAccess granted) {
+  limits_.push_back({Canonical(root, path), granted});
 }
 
 void MemoryRegistryStore::RefuseValueChanges(RootKey root, const std::string& path) {
   refusedValues_.push_back(Canonical(root, path));
+}
+
+void MemoryRegistryStore::FailReads(RootKey root, const std::string& path) {
+  failedReads_.push_back(Canonical(root, path));
 }
 
 bool MemoryRegistryStore::KeyExists(RootKey root, const std::string& path) const {

@@ -6,7 +6,8 @@
 
 namespace pelk {
 
-// Records what would have been started and how often the shell was told of changes.
+// Records what would have been started (with the path as given) and how often the shell was told
+// of changes.
 class RecordingShell : public Shell {
  public:
   struct Execution {
@@ -24,9 +25,11 @@ class RecordingShell : public Shell {
     Executions.push_back({parent, verb, file, parameters, directory, showCommand});
   }
   void NotifyAssociationsChanged() override { ++AssociationNotifications; }
+  std::string WindowsFolder() override { return WindowsFolderPath; }
 
   std::vector<Execution> Executions;
   int AssociationNotifications = 0;
+  std::string WindowsFolderPath = "C:\\WINDOWS";
 };
 
 }  // namespace pelk

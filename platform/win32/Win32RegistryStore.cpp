@@ -1,64 +1,94 @@
 #include "platform/win32/Win32RegistryStore.h"
 
+#include "platform/win32/WideText.h"
 #include "platform/win32/WindowsApi.h"
 
+#include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace pelk {
 
+static_assert(static_cast<REGSAM>(RegistryAccess::QueryValue) == KEY_QUERY_VALUE &&
+                  static_cast<REGSAM>(RegistryAccess::SetValue) == KEY_SET_VALUE &&
+                  static_cast<REGSAM>(RegistryAccess::Read) == KEY_READ &&
+                  static_cast<REGSAM>(RegistryAccess::All) == KEY_ALL_ACCESS,
+              "RegistryAccess holds the system's rights bit for bit");
+
 namespace {
 
-// An open HKEY, closed with the object.
+bool IsText(DWORD type) {
+  return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
+}
+
+// A single string ends at its first zero, and is stored with one. A list (REG_MULTI_SZ) keeps
+// its zeros as they are both ways, so a list read and written back is the list that was there.
+bool EndsAtZero(DWORD type) {
+  return type == REG_SZ || type == REG_EXPAND_SZ;
+}
+
+// An open HKEY, closed with the object. Names and texts are UTF-8 here and UTF-16 in the system,
+// so they are stored as written whatever the ANSI code page.
 class Win32Key : public RegistryKey {
  public:
   explicit Win32Key(HKEY key) : key_(key) {}
   ~Win32Key() override { RegCloseKey(key_); }
 
   bool ValueExists(const std::string& name) override {
-    return RegQueryValueExA(key_, name.c_str(), nullptr, nullptr, nullptr, nullptr) ==
+    return RegQueryValueExW(key_, Utf16(name).c_str(), nullptr, nullptr, nullptr, nullptr) ==
            ERROR_SUCCESS;
   }
 
-  std::optional<RegistryValue> ReadValue(const std::string& name) override {
+  RegistryRead ReadValue(const std::string& name) override {
+    const std::wstring wideName = Utf16(name);
     DWORD type = 0;
     DWORD size = 0;
-    if (RegQueryValueExA(key_, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) {
-      return std::nullopt;
-    }
-    // The value may grow between the two calls; try again with the size the system reports.
+    LONG status = RegQueryValueExW(key_, wideName.c_str(), nullptr, &type, nullptr, &size);
+    // The value may grow between the calls; try again with the size the system reports.
     std::vector<BYTE> buffer;
-    LONG status = ERROR_MORE_DATA;
-    for (int attempt = 0; attempt < 4 && status == ERROR_MORE_DATA; ++attempt) {
-      buffer.resize(size + 1);
+    for (int attempt = 0; attempt < 4 && (status == ERROR_SUCCESS || status == ERROR_MORE_DATA);
+         ++attempt) {
+      buffer.resize(size + sizeof(wchar_t));
       size = static_cast<DWORD>(buffer.size());
-      status = RegQueryValueExA(key_, name.c_str(), nullptr, &type, buffer.data(), &size);
+      status = RegQueryValueExW(key_, wideName.c_str(), nullptr, &type, buffer.data(), &size);
+      if (status == ERROR_SUCCESS)
+        return RegistryRead::Found(Value(type, buffer.data(), size));
     }
-    if (status != ERROR_SUCCESS)
-      return std::nullopt;
-    std::string data(reinterpret_cast<const char*>(buffer.data()), size);
-    if (type == REG_SZ || type == REG_EXPAND_SZ) {
-      const std::string::size_type end = data.find('\0');
-      if (end != std::string::npos)
-        data.resize(end);
-    }
-    return RegistryValue{static_cast<RegistryType>(type), data};
+    if (status == ERROR_FILE_NOT_FOUND)
+      return RegistryRead::NotFound();
+    return RegistryRead::Failed();
   }
 
   bool WriteValue(const std::string& name, const RegistryValue& value) override {
-    std::string bytes = value.data;
-    if (value.type == RegistryType::String || value.type == RegistryType::ExpandString) {
-      bytes.push_back('\0');
+    const DWORD type = static_cast<DWORD>(value.type);
+    std::wstring text;
+    const BYTE* data = reinterpret_cast<const BYTE*>(value.data.data());
+    DWORD size = static_cast<DWORD>(value.data.size());
+    if (IsText(type)) {
+      text = Utf16(value.data);
+      data = reinterpret_cast<const BYTE*>(text.c_str());
+      size = static_cast<DWORD>((text.size() + (EndsAtZero(type) ? 1 : 0)) * sizeof(wchar_t));
     }
-    return RegSetValueExA(key_, name.c_str(), 0, static_cast<DWORD>(value.type),
-                          reinterpret_cast<const BYTE*>(bytes.data()),
-                          static_cast<DWORD>(bytes.size())) == ERROR_SUCCESS;
+    return RegSetValueExW(key_, Utf16(name).c_str(), 0, type, data, size) == ERROR_SUCCESS;
   }
 
   bool DeleteValue(const std::string& name) override {
-    return RegDeleteValueA(key_, name.c_str()) == ERROR_SUCCESS;
+    return RegDeleteValueW(key_, Utf16(name).c_str()) == ERROR_SUCCESS;
   }
 
  private:
+  static RegistryValue Value(DWORD type, const BYTE* data, DWORD size) {
+    if (!IsText(type))
+      return {static_cast<RegistryType>(type),
+              std::string(reinterpret_cast<const char*>(data), size)};
+    std::wstring text(size / sizeof(wchar_t), L'\0');
+    if (!text.empty())
+      std::memcpy(&text[0], data, text.size() * sizeof(wchar_t));
+    if (EndsAtZero(type))
+      text.resize(std::min(text.find(L'\0'), text.size()));
+    return {static_cast<RegistryType>(type), Utf8(text)};
+  }
+
   HKEY key_;
 };
 
@@ -67,14 +97,15 @@ class Win32Key : public RegistryKey {
 std::unique_ptr<RegistryKey> Win32RegistryStore::OpenKey(RootKey root, const std::string& path,
                                                          RegistryAccess access, bool canCreate) {
   const HKEY rootKey = root == RootKey::ClassesRoot ? HKEY_CLASSES_ROOT : HKEY_CURRENT_USER;
-  const REGSAM sam = access == RegistryAccess::ReadWrite ? KEY_ALL_ACCESS : KEY_READ;
+  const std::wstring widePath = Utf16(path);
+  const REGSAM sam = static_cast<REGSAM>(access);
   HKEY key = nullptr;
   LONG status;
   if (canCreate) {
-    status = RegCreateKeyExA(rootKey, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, sam,
+    status = RegCreateKeyExW(rootKey, widePath.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, sam,
                              nullptr, &key, nullptr);
   } else {
-    status = RegOpenKeyExA(rootKey, path.c_str(), 0, sam, &key);
+    status = RegOpenKeyExW(rootKey, widePath.c_str(), 0, sam, &key);
   }
   if (status != ERROR_SUCCESS)
     return nullptr;

@@ -1,5 +1,6 @@
 #include "platform/win32/Win32Shell.h"
 
+#include "platform/win32/WideText.h"
 #include "platform/win32/WindowsApi.h"
 
 #include <shellapi.h>
@@ -8,7 +9,8 @@
 namespace pelk {
 
 namespace {
-const char* OrNull(const std::string& text) {
+// Null for an empty text, which the shell reads as "none".
+const wchar_t* OrNull(const std::wstring& text) {
   return text.empty() ? nullptr : text.c_str();
 }
 
@@ -29,10 +31,10 @@ Function ShellFunction(const char* name) {
 void Win32Shell::Execute(WindowHandle parent, const std::string& verb, const std::string& file,
                          const std::string& parameters, const std::string& directory,
                          int showCommand) {
-  using ExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
-  if (const auto execute = ShellFunction<ExecuteFunction>("ShellExecuteA")) {
-    execute(reinterpret_cast<HWND>(parent), OrNull(verb), file.c_str(), OrNull(parameters),
-            OrNull(directory), showCommand);
+  using ExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
+  if (const auto execute = ShellFunction<ExecuteFunction>("ShellExecuteW")) {
+    execute(reinterpret_cast<HWND>(parent), OrNull(Utf16(verb)), Utf16(file).c_str(),
+            OrNull(Utf16(parameters)), OrNull(Utf16(directory)), showCommand);
   }
 }
 
@@ -40,6 +42,21 @@ void Win32Shell::NotifyAssociationsChanged() {
   using NotifyFunction = void(WINAPI*)(LONG, UINT, LPCVOID, LPCVOID);
   if (const auto notify = ShellFunction<NotifyFunction>("SHChangeNotify"))
     notify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
+}
+
+std::string Win32Shell::WindowsFolder() {
+  // The shared folder, not GetWindowsDirectory's: under Terminal Services that one may be a
+  // private folder of the user's, where the system's programs do not live.
+  std::wstring folder(MAX_PATH, L'\0');
+  UINT length = GetSystemWindowsDirectoryW(&folder[0], static_cast<UINT>(folder.size()));
+  if (length >= folder.size()) {
+    folder.resize(length);
+    length = GetSystemWindowsDirectoryW(&folder[0], static_cast<UINT>(folder.size()));
+  }
+  if (length == 0 || length >= folder.size())
+    return std::string();
+  folder.resize(length);
+  return Utf8(folder);
 }
 
 }  // namespace pelk

@@ -9,6 +9,7 @@ class Win32Shell : public Shell {
                const std::string& parameters, const std::string& directory,
                int showCommand) override;
   void NotifyAssociationsChanged() override;
+  std::string WindowsFolder() override;
 };
 
 }  // namespace pelk

@@ -63,6 +63,23 @@ TEST_F(ContextMenuSwitchTest, ReadWorksWhereWritingIsRefused) {
   SetDefault(kMoveTo, kMoveId);
   store.DenyWriteAccess(kHkcr, "AllFileSystemObjects");
   EXPECT_TRUE(ReadContextMenuState(store));
+  store.LimitAccess(kHkcr, kMoveTo, RegistryAccess::QueryValue);
+  EXPECT_TRUE(ReadContextMenuState(store)) << "reading needs the query right only";
+  store.FailReads(kHkcr, kMoveTo);
+  EXPECT_FALSE(ReadContextMenuState(store)) << "an unreadable value counts as absent";
+}
+
+TEST_F(ContextMenuSwitchTest, KeysGrantingOnlyQueryAndSetValueAreWritten) {
+  SetDefault(kCopyTo, "other");
+  store.SetValue(kHkcr, kMoveTo, "Extra", RegistryValue::String("keep"));
+  for (const std::string& key : {kCopyTo, kMoveTo})
+    store.LimitAccess(kHkcr, key, RegistryAccess::QueryAndSetValue);
+  WriteContextMenuState(store, shell, true);
+  EXPECT_TRUE(ReadContextMenuState(store));
+  WriteContextMenuState(store, shell, false);
+  EXPECT_FALSE(Default(kCopyTo));
+  EXPECT_FALSE(Default(kMoveTo));
+  EXPECT_EQ(shell.AssociationNotifications, 2);
 }
 
 TEST_F(ContextMenuSwitchTest, HideCreatesMissingKeysWithoutDefaultAndTwiceIsFine) {
@@ -98,26 +115,33 @@ TEST_F(ContextMenuSwitchTest, ShowReplacesOtherDefaultsAndLeavesOtherValuesAlone
 }
 
 TEST_F(ContextMenuSwitchTest, RefusedKeyChangesNothingAndNamesTheKey) {
-  for (const bool show : {true, false}) {
-    for (const std::string& refused : {kCopyTo, kMoveTo}) {
-      MemoryRegistryStore fresh;
-      fresh.SetValue(kHkcr, kCopyTo, "", RegistryValue::String(kCopyId));
-      fresh.SetValue(kHkcr, kMoveTo, "", RegistryValue::String("other"));
-      fresh.DenyWriteAccess(kHkcr, refused);
-      RecordingShell quiet;
-      try {
-        WriteContextMenuState(fresh, quiet, show);
-        ADD_FAILURE() << "no error for " << refused;
-      } catch (const ERegistryException& e) {
-        EXPECT_EQ(e.KeyPath(), "HKEY_CLASSES_ROOT\\" + refused);
-        const std::string text = e.what();
-        EXPECT_NE(text.find("HKEY_CLASSES_ROOT\\" + refused), std::string::npos) << text;
-        EXPECT_NE(text.find("Administratorrechte"), std::string::npos) << text;
+  // A key that opens for reading only, and one whose value cannot be read before the change
+  // (which could then not be undone).
+  for (const bool failRead : {false, true}) {
+    for (const bool show : {true, false}) {
+      for (const std::string& refused : {kCopyTo, kMoveTo}) {
+        MemoryRegistryStore fresh;
+        fresh.SetValue(kHkcr, kCopyTo, "", RegistryValue::String(kCopyId));
+        fresh.SetValue(kHkcr, kMoveTo, "", RegistryValue::String("other"));
+        if (failRead)
+          fresh.FailReads(kHkcr, refused);
+        else
+          fresh.DenyWriteAccess(kHkcr, refused);
+        RecordingShell quiet;
+        try {
+          WriteContextMenuState(fresh, quiet, show);
+          ADD_FAILURE() << "no error for " << refused;
+        } catch (const ERegistryException& e) {
+          EXPECT_EQ(e.KeyPath(), "HKEY_CLASSES_ROOT\\" + refused);
+          const std::string text = e.what();
+          EXPECT_NE(text.find("HKEY_CLASSES_ROOT\\" + refused), std::string::npos) << text;
+          EXPECT_NE(text.find("Administratorrechte"), std::string::npos) << text;
+        }
+        EXPECT_EQ(fresh.Value(kHkcr, kCopyTo, ""), RegistryValue::String(kCopyId)) << failRead;
+        EXPECT_EQ(fresh.Value(kHkcr, kMoveTo, ""), RegistryValue::String("other")) << failRead;
+        EXPECT_EQ(quiet.AssociationNotifications, 0);
+        EXPECT_EQ(fresh.OpenKeyCount(), 0);
       }
-      EXPECT_EQ(fresh.Value(kHkcr, kCopyTo, ""), RegistryValue::String(kCopyId));
-      EXPECT_EQ(fresh.Value(kHkcr, kMoveTo, ""), RegistryValue::String("other"));
-      EXPECT_EQ(quiet.AssociationNotifications, 0);
-      EXPECT_EQ(fresh.OpenKeyCount(), 0);
     }
   }
 }

@@ -35,6 +35,7 @@ TEST(RegistryJump, WritesLastKeyAndClosesItBeforeTheEditorStarts) {
   system.help.Texts[{4711, 5}] = "HKEY_CLASSES_ROOT\\AllFileSystemObjects";
   system.registry.SetValue(RootKey::CurrentUser, kRegedit, "LastKey",
                            RegistryValue::String("HKEY_CURRENT_USER\\Old"));
+  system.registry.LimitAccess(RootKey::CurrentUser, kRegedit, RegistryAccess::SetValue);
   JumpToRegistryKey(system.registry, system.help, shell, 0x1234, 4711);
   EXPECT_EQ(shell.openKeysAtStart, 0);
   EXPECT_EQ(shell.lastKeyAtStart, RegistryValue::String("HKEY_CLASSES_ROOT\\AllFileSystemObjects"));
@@ -42,7 +43,7 @@ TEST(RegistryJump, WritesLastKeyAndClosesItBeforeTheEditorStarts) {
   const RecordingShell::Execution& run = shell.Executions[0];
   EXPECT_EQ(run.parent, WindowHandle{0x1234});
   EXPECT_EQ(run.verb, "");
-  EXPECT_EQ(run.file, "regedit.exe");
+  EXPECT_EQ(run.file, "C:\\WINDOWS\\regedit.exe");
   EXPECT_EQ(run.parameters, "");
   EXPECT_EQ(run.directory, "");
   EXPECT_EQ(run.showCommand, 5);
@@ -54,6 +55,19 @@ TEST(RegistryJump, AMissingKeyIsCreatedAndAnUnknownIdWritesAnEmptyLastKey) {
   EXPECT_EQ(system.registry.Value(RootKey::CurrentUser, kRegedit, "LastKey"),
             RegistryValue::String(""));
   EXPECT_EQ(system.shell.Executions.size(), 1u);
+}
+
+TEST(RegistryJump, TheEditorIsStartedFromTheWindowsFolderOnly) {
+  HeadlessSystem system;
+  system.shell.WindowsFolderPath = "D:\\WINNT";
+  JumpToRegistryKey(system.registry, system.help, system.shell, 0, 1);
+  system.shell.WindowsFolderPath = "E:\\";
+  JumpToRegistryKey(system.registry, system.help, system.shell, 0, 1);
+  system.shell.WindowsFolderPath = "";  // never the bare name, which the current folder may hold
+  JumpToRegistryKey(system.registry, system.help, system.shell, 0, 1);
+  ASSERT_EQ(system.shell.Executions.size(), 2u);
+  EXPECT_EQ(system.shell.Executions[0].file, "D:\\WINNT\\regedit.exe");
+  EXPECT_EQ(system.shell.Executions[1].file, "E:\\regedit.exe");
 }
 
 TEST(RegistryJump, AKeyThatCannotBeWrittenStopsTheJumpBeforeTheEditor) {

@@ -102,6 +102,57 @@ TEST(TRegistry, RefusedAccessAndRefusedWrites) {
   EXPECT_EQ(store.Value(kHkcr, "Locked\\Sub", "v"), RegistryValue::String("old"));
 }
 
+TEST(TRegistry, AsksForTheRightsItIsGivenAndNoMore) {
+  MemoryRegistryStore store;
+  store.SetValue(kHkcr, "Handler", "", RegistryValue::String("old"));
+  store.LimitAccess(kHkcr, "Handler", RegistryAccess::QueryAndSetValue);
+  store.SetValue(kHkcu, "Policy", "v", RegistryValue::DWord(0));
+  store.DenyWriteAccess(kHkcu, "Policy");
+
+  TRegistry everything(store, RegistryAccess::All);
+  everything.RootKey = kHkcr;
+  EXPECT_FALSE(everything.OpenKey("Handler", false));
+  TRegistry reg(store);  // what its value operations need: query and set
+  reg.RootKey = kHkcr;
+  ASSERT_TRUE(reg.OpenKey("Handler", true));
+  EXPECT_EQ(reg.ReadString(""), "old");
+  reg.WriteString("", "new");
+  EXPECT_TRUE(reg.DeleteValue(""));
+  EXPECT_FALSE(reg.OpenKey("Handler\\Sub", true));  // creating below needs a right not granted
+
+  TRegistry reader(store, RegistryAccess::QueryValue);
+  ASSERT_TRUE(reader.OpenKey("Policy", true));
+  EXPECT_FALSE(reader.ReadBool("v"));
+  EXPECT_THROW(reader.WriteString("v", "x"), ERegistryException);
+  EXPECT_TRUE(reader.OpenKey("New", true));  // creates the key and still only reads
+
+  TRegistry writer(store, RegistryAccess::SetValue);
+  ASSERT_TRUE(writer.OpenKey("New", false));
+  writer.WriteString("w", "x");
+  EXPECT_THROW(writer.ReadString("w"), ERegistryException);  // no right to read it back
+  EXPECT_EQ(store.Value(kHkcu, "New", "w"), RegistryValue::String("x"));
+}
+
+TEST(TRegistry, AFailedReadIsNeverTakenForAMissingValue) {
+  MemoryRegistryStore store;
+  store.SetValue(kHkcu, "K", "v", RegistryValue::DWord(1));
+  store.FailReads(kHkcu, "K");
+  TRegistry reg(store);
+  ASSERT_TRUE(reg.OpenKey("K", false));
+  for (const std::string name : {"v", "missing"}) {
+    EXPECT_THROW(reg.ReadValue(name), ERegistryException) << name;
+    EXPECT_THROW(reg.ReadString(name), ERegistryException) << name;
+    EXPECT_THROW(reg.ReadBool(name), ERegistryException) << name;
+  }
+  try {
+    reg.ReadValue("v");
+  } catch (const ERegistryException& e) {
+    EXPECT_EQ(e.KeyPath(), "HKEY_CURRENT_USER\\K");
+  }
+  reg.WriteString("w", "x");  // writes are not reads
+  EXPECT_EQ(store.Value(kHkcu, "K", "w"), RegistryValue::String("x"));
+}
+
 TEST(TRegistry, EveryKeyIsClosedWhenTheAccessorGoes) {
   MemoryRegistryStore store;
   {

@@ -218,6 +218,15 @@ TEST_F(Template, AnUnsupportedVersionLocksThePageUnlessTheSettingSaysOtherwise) 
       EXPECT_TRUE(page->UserKeyDown(123)) << "the menu entry still works";
     }
   }
+  // A setting the user may read but not change (fixed by an administrator) counts all the same.
+  SetBSControl(RegistryValue::DWord(0));
+  system.registry.DenyWriteAccess(RootKey::CurrentUser, kSettings);
+  state.OsType = 13;
+  state.ValidOsMask = 0x800;
+  Create();
+  EXPECT_FALSE(page->BSControl);
+  EXPECT_TRUE(state.TippActive);
+  EXPECT_TRUE(page->HotSpeedButtonOK->Enabled());
 }
 
 TEST_F(Template, FirstStartCreatesTheSettingsKeyAndAWrongTypeIsReported) {
@@ -313,7 +322,7 @@ TEST_F(Template, RegistryLookupPointsTheEditorAtTheTipsKey) {
   EXPECT_EQ(system.registry.Value(RootKey::CurrentUser, kRegedit, "LastKey"),
             RegistryValue::String("HKEY_CLASSES_ROOT\\AllFileSystemObjects"));
   ASSERT_EQ(system.shell.Executions.size(), 1u);
-  EXPECT_EQ(system.shell.Executions[0].file, "regedit.exe");
+  EXPECT_EQ(system.shell.Executions[0].file, "C:\\WINDOWS\\regedit.exe");
   EXPECT_EQ(system.shell.Executions[0].verb, "");
   EXPECT_EQ(system.shell.Executions[0].parameters, "");
   EXPECT_EQ(system.shell.Executions[0].showCommand, 5);

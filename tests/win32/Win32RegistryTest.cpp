@@ -1,9 +1,12 @@
 #include "platform/win32/WindowsApi.h"
 
+#include <sddl.h>
+
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/ERegistryException.h"
 #include "platform/TRegistry.h"
@@ -30,6 +33,22 @@ std::optional<std::string> RawString(HKEY root, const std::string& path, const s
   if (status != ERROR_SUCCESS || type != REG_SZ)
     return std::nullopt;
   return std::string(buffer, size > 0 && buffer[size - 1] == '\0' ? size - 1 : size);
+}
+
+// A string value as the system holds it, in UTF-16.
+std::optional<std::wstring> RawWide(HKEY root, const std::wstring& path, const std::wstring& name) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+    return std::nullopt;
+  wchar_t buffer[256];
+  DWORD size = sizeof buffer;
+  DWORD type = 0;
+  const LONG status =
+      RegQueryValueExW(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
+  RegCloseKey(key);
+  if (status != ERROR_SUCCESS || type != REG_SZ || size < sizeof(wchar_t))
+    return std::nullopt;
+  return std::wstring(buffer, size / sizeof(wchar_t) - 1);
 }
 
 bool KeyExists(HKEY root, const std::string& path) {
@@ -71,6 +90,50 @@ void DeleteTree(HKEY root, const std::string& path) {
   RegDeleteKeyA(root, path.c_str());
 }
 
+// Gives an existing key the access list `sddl` for one scope and puts back the list it had. The
+// key's owner may always change the list, so putting it back needs no right the list took away.
+class KeyAccessGuard {
+ public:
+  KeyAccessGuard(HKEY root, const std::string& path, const wchar_t* sddl)
+      : root_(root), path_(path) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root_, path_.c_str(), 0, READ_CONTROL | WRITE_DAC, &key) != ERROR_SUCCESS)
+      return;
+    DWORD size = 0;
+    RegGetKeySecurity(key, DACL_SECURITY_INFORMATION, nullptr, &size);
+    before_.resize(size);
+    PSECURITY_DESCRIPTOR wanted = nullptr;
+    applied_ =
+        size > 0 &&
+        RegGetKeySecurity(key, DACL_SECURITY_INFORMATION, before_.data(), &size) == ERROR_SUCCESS &&
+        ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl, SDDL_REVISION_1, &wanted,
+                                                             nullptr) &&
+        RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, wanted) == ERROR_SUCCESS;
+    LocalFree(wanted);
+    RegCloseKey(key);
+  }
+  ~KeyAccessGuard() {
+    HKEY key = nullptr;
+    if (applied_ && RegOpenKeyExA(root_, path_.c_str(), 0, WRITE_DAC, &key) == ERROR_SUCCESS) {
+      RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, before_.data());
+      RegCloseKey(key);
+    }
+  }
+  KeyAccessGuard(const KeyAccessGuard&) = delete;
+  KeyAccessGuard& operator=(const KeyAccessGuard&) = delete;
+  bool Applied() const { return applied_; }
+
+ private:
+  HKEY root_;
+  std::string path_;
+  std::vector<BYTE> before_;
+  bool applied_ = false;
+};
+
+// Everyone may read the key; or query and set its values, and nothing more.
+const wchar_t* const kReadOnly = L"D:P(A;;KR;;;WD)";
+const wchar_t* const kQueryAndSetValueOnly = L"D:P(A;;0x3;;;WD)";
+
 TEST(Win32Registry, TRegistryOnTheRealCurrentUserKey) {
   DeleteTree(HKEY_CURRENT_USER, "Software\\PelkTests");
   Win32RegistryStore store;
@@ -80,10 +143,15 @@ TEST(Win32Registry, TRegistryOnTheRealCurrentUserKey) {
   ASSERT_TRUE(reg.OpenKey(kTestKey, true));
   EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, kTestKey));
 
-  reg.WriteString("", "Standard \xE4\xF6\xFC");
+  // UTF-8 in the library, UTF-16 in the registry: stored as written on any code page.
+  const std::string text = "Standard \xC3\xA4\xC3\xB6\xC3\xBC \xD0\x9A\xD0\xBB\xD1\x8E\xD1\x87";
+  reg.WriteString("", text);
   reg.WriteString("Named", "x");
-  EXPECT_EQ(RawString(HKEY_CURRENT_USER, kTestKey, ""), "Standard \xE4\xF6\xFC");
-  EXPECT_EQ(reg.ReadString(""), "Standard \xE4\xF6\xFC");
+  reg.WriteString("Gr\xC3\xB6\xC3\x9F", "y");
+  EXPECT_EQ(RawWide(HKEY_CURRENT_USER, L"Software\\PelkTests\\Registry", L""),
+            L"Standard \u00E4\u00F6\u00FC \u041A\u043B\u044E\u0447");
+  EXPECT_EQ(RawWide(HKEY_CURRENT_USER, L"Software\\PelkTests\\Registry", L"Gr\u00F6\u00DF"), L"y");
+  EXPECT_EQ(reg.ReadString(""), text);
   EXPECT_TRUE(reg.ValueExists("named"));
   EXPECT_EQ(reg.ReadString("missing"), "");
 
@@ -111,6 +179,41 @@ TEST(Win32Registry, TRegistryOnTheRealCurrentUserKey) {
   DeleteTree(HKEY_CURRENT_USER, "Software\\PelkTests");
 }
 
+TEST(Win32Registry, EachAccessorAsksOnlyForTheRightsItsWorkNeeds) {
+  DeleteTree(HKEY_CURRENT_USER, "Software\\PelkTests");
+  const std::string readable = std::string(kTestKey) + "\\Readable";
+  const std::string settable = std::string(kTestKey) + "\\Settable";
+  const DWORD zero = 0;
+  SetRaw(HKEY_CURRENT_USER, readable, "BSControl", REG_DWORD, &zero, 4);
+  SetRawString(HKEY_CURRENT_USER, settable, "old");
+  Win32RegistryStore store;
+  {
+    KeyAccessGuard readOnly(HKEY_CURRENT_USER, readable, kReadOnly);
+    KeyAccessGuard querySet(HKEY_CURRENT_USER, settable, kQueryAndSetValueOnly);
+    ASSERT_TRUE(readOnly.Applied() && querySet.Applied());
+    TRegistry everything(store, RegistryAccess::All);
+    ASSERT_FALSE(everything.OpenKey(settable, false)) << "the system grants more than the list";
+
+    TRegistry reader(store, RegistryAccess::QueryValue);
+    ASSERT_TRUE(reader.OpenKey(readable, true));
+    EXPECT_FALSE(reader.ReadBool("BSControl"));
+    TRegistry reg(store);
+    EXPECT_FALSE(reg.OpenKey(readable, true));
+    ASSERT_TRUE(reg.OpenKey(settable, false));
+    EXPECT_EQ(reg.ReadString(""), "old");
+    reg.WriteString("", "new");
+    EXPECT_EQ(reg.ReadValue("missing"), std::nullopt);
+
+    // A read the system refuses is no missing value.
+    TRegistry writer(store, RegistryAccess::SetValue);
+    ASSERT_TRUE(writer.OpenKey(settable, false));
+    EXPECT_THROW(writer.ReadValue(""), ERegistryException);
+    EXPECT_THROW(writer.ReadValue("missing"), ERegistryException);
+  }
+  EXPECT_EQ(RawString(HKEY_CURRENT_USER, settable, ""), "new");
+  DeleteTree(HKEY_CURRENT_USER, "Software\\PelkTests");
+}
+
 // Refuses opening one key for writing, as Windows does for a user without administrator rights.
 class RefusingStore : public RegistryStore {
  public:
@@ -118,7 +221,8 @@ class RefusingStore : public RegistryStore {
       : inner_(inner), refused_(std::move(refused)) {}
   std::unique_ptr<RegistryKey> OpenKey(RootKey root, const std::string& path, RegistryAccess access,
                                        bool canCreate) override {
-    if (access == RegistryAccess::ReadWrite && lstrcmpiA(path.c_str(), refused_.c_str()) == 0) {
+    if (Grants(access, RegistryAccess::SetValue) &&
+        lstrcmpiA(path.c_str(), refused_.c_str()) == 0) {
       return nullptr;
     }
     return inner_.OpenKey(root, path, access, canCreate);
@@ -134,6 +238,7 @@ struct CountingShell : Shell {
   void Execute(WindowHandle, const std::string&, const std::string&, const std::string&,
                const std::string&, int) override {}
   void NotifyAssociationsChanged() override { ++notifications; }
+  std::string WindowsFolder() override { return std::string(); }
   int notifications = 0;
 };
 
@@ -228,6 +333,23 @@ TEST_F(ContextMenuSwitchOnWine, HideTwiceThenShowOverADifferentValue) {
   EXPECT_FALSE(CopyTo());
   EXPECT_FALSE(MoveTo());
   EXPECT_EQ(shell.notifications, 4);
+}
+
+TEST_F(ContextMenuSwitchOnWine, HandlerKeysGrantingOnlyQueryAndSetValueAreWritten) {
+  SetRawString(HKEY_CLASSES_ROOT, kCopyToHandler.keyPath, "other");
+  SetRawString(HKEY_CLASSES_ROOT, kMoveToHandler.keyPath, "other");
+  {
+    KeyAccessGuard copyTo(HKEY_CLASSES_ROOT, kCopyToHandler.keyPath, kQueryAndSetValueOnly);
+    KeyAccessGuard moveTo(HKEY_CLASSES_ROOT, kMoveToHandler.keyPath, kQueryAndSetValueOnly);
+    ASSERT_TRUE(copyTo.Applied() && moveTo.Applied());
+    WriteContextMenuState(store, shell, true);
+    EXPECT_TRUE(ReadContextMenuState(store));
+    WriteContextMenuState(store, shell, false);
+    EXPECT_FALSE(ReadContextMenuState(store));
+  }
+  EXPECT_FALSE(CopyTo());
+  EXPECT_FALSE(MoveTo());
+  EXPECT_EQ(shell.notifications, 2);
 }
 
 TEST_F(ContextMenuSwitchOnWine, RefusedWriteLeavesBothEntriesAsTheyWere) {

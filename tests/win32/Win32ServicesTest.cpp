@@ -126,6 +126,12 @@ TEST(Win32Shell, StartsAProgramAndNotifiesTheShell) {
   shell.NotifyAssociationsChanged();  // returns at once; Explorer is not running here
   Sleep(200);
   RemoveFolder(folder);
+
+  // Where the system's own programs are started from by their full path.
+  const std::string windows = shell.WindowsFolder();
+  ASSERT_FALSE(windows.empty());
+  EXPECT_NE(GetFileAttributesA((windows + "\\regedit.exe").c_str()), INVALID_FILE_ATTRIBUTES)
+      << windows;
 }
 
 TEST(MvxHelp, TextsOfTheTipByIdAndKindAndNullForTheRest) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "platform/win32/WideText.h"
 #include "platform/win32/Win32Handles.h"
 #include "platform/win32/WindowsApi.h"
 
@@ -38,7 +39,7 @@ class Win32HintWindow {
   UniqueHwnd window_;
   UniqueFont font_;
   std::string text_;
-  std::wstring wideText_;         // as drawn
+  WideString wideText_;           // as drawn
   const void* source_ = nullptr;  // the control whose hint is shown
   bool made_ = false;             // a window was made, so the class may need unregistering
 };

@@ -220,7 +220,7 @@ class Win32Peer : public FormPeer {
     // An edit control lays its text out anew for each font it gets: with the text given after
     // the font, that happens once (a help text took 9 ms to create and 10 more to lay out again
     // in the page's font under Wine; given afterwards, 3 ms in all).
-    const std::wstring text = Utf16(kind_ == Kind::Memo ? std::string() : control_.Caption());
+    const WideString text = Utf16(kind_ == Kind::Memo ? std::string() : control_.Caption());
     HWND hwnd = CreateWindowExW(exStyle, className, text.c_str(), style, control_.Left(),
                                 control_.Top(), control_.Width(), control_.Height(), parent,
                                 nullptr, CodeModule(), nullptr);
@@ -596,7 +596,7 @@ class Win32Peer : public FormPeer {
       DrawEdge(buffer.get(), &rect, BDR_SUNKENOUTER, BF_RECT);
     if (!panel.Caption().empty()) {
       SetBkMode(buffer.get(), TRANSPARENT);
-      const std::wstring caption = Utf16(panel.Caption());
+      const WideString caption = Utf16(panel.Caption());
       DrawTextW(buffer.get(), caption.c_str(), static_cast<int>(caption.size()), &rect,
                 DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }

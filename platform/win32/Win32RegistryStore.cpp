@@ -40,7 +40,7 @@ class Win32Key : public RegistryKey {
   }
 
   RegistryRead ReadValue(const std::string& name) override {
-    const std::wstring wideName = Utf16(name);
+    const WideString wideName = Utf16(name);
     DWORD type = 0;
     DWORD size = 0;
     LONG status = RegQueryValueExW(key_, wideName.c_str(), nullptr, &type, nullptr, &size);
@@ -61,7 +61,7 @@ class Win32Key : public RegistryKey {
 
   bool WriteValue(const std::string& name, const RegistryValue& value) override {
     const DWORD type = static_cast<DWORD>(value.type);
-    std::wstring text;
+    WideString text;
     const BYTE* data = reinterpret_cast<const BYTE*>(value.data.data());
     DWORD size = static_cast<DWORD>(value.data.size());
     if (IsText(type)) {
@@ -81,11 +81,12 @@ class Win32Key : public RegistryKey {
     if (!IsText(type))
       return {static_cast<RegistryType>(type),
               std::string(reinterpret_cast<const char*>(data), size)};
-    std::wstring text(size / sizeof(wchar_t), L'\0');
+    WideString text(size / sizeof(wchar_t));
     if (!text.empty())
-      std::memcpy(&text[0], data, text.size() * sizeof(wchar_t));
+      std::memcpy(text.data(), data, text.size() * sizeof(wchar_t));
     if (EndsAtZero(type))
-      text.resize(std::min(text.find(L'\0'), text.size()));
+      text.resize(static_cast<std::size_t>(
+          std::find(text.c_str(), text.c_str() + text.size(), L'\0') - text.c_str()));
     return {static_cast<RegistryType>(type), Utf8(text)};
   }
 
@@ -97,7 +98,7 @@ class Win32Key : public RegistryKey {
 std::unique_ptr<RegistryKey> Win32RegistryStore::OpenKey(RootKey root, const std::string& path,
                                                          RegistryAccess access, bool canCreate) {
   const HKEY rootKey = root == RootKey::ClassesRoot ? HKEY_CLASSES_ROOT : HKEY_CURRENT_USER;
-  const std::wstring widePath = Utf16(path);
+  const WideString widePath = Utf16(path);
   const REGSAM sam = static_cast<REGSAM>(access);
   HKEY key = nullptr;
   LONG status;

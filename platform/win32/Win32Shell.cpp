@@ -10,7 +10,7 @@ namespace pelk {
 
 namespace {
 // Null for an empty text, which the shell reads as "none".
-const wchar_t* OrNull(const std::wstring& text) {
+const wchar_t* OrNull(const WideString& text) {
   return text.empty() ? nullptr : text.c_str();
 }
 
@@ -47,11 +47,11 @@ void Win32Shell::NotifyAssociationsChanged() {
 std::string Win32Shell::WindowsFolder() {
   // The shared folder, not GetWindowsDirectory's: under Terminal Services that one may be a
   // private folder of the user's, where the system's programs do not live.
-  std::wstring folder(MAX_PATH, L'\0');
-  UINT length = GetSystemWindowsDirectoryW(&folder[0], static_cast<UINT>(folder.size()));
+  WideString folder(MAX_PATH);
+  UINT length = GetSystemWindowsDirectoryW(folder.data(), static_cast<UINT>(folder.size()));
   if (length >= folder.size()) {
     folder.resize(length);
-    length = GetSystemWindowsDirectoryW(&folder[0], static_cast<UINT>(folder.size()));
+    length = GetSystemWindowsDirectoryW(folder.data(), static_cast<UINT>(folder.size()));
   }
   if (length == 0 || length >= folder.size())
     return std::string();

@@ -69,6 +69,9 @@ void MessageBoxAnswerer::Work() {
       char text[2048] = "";
       GetDlgItemTextA(search.dialog, 0xFFFF, text, sizeof text);
       text_ = text;
+      wchar_t wide[2048] = L"";
+      GetDlgItemTextW(search.dialog, 0xFFFF, wide, 2048);
+      wideText_ = wide;
       char caption[256] = "";
       GetWindowTextA(search.dialog, caption, sizeof caption);
       caption_ = caption;

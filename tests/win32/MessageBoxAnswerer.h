@@ -17,7 +17,9 @@ class MessageBoxAnswerer {
   void Join();
   // True once the helper has answered a box or given up.
   bool Done() const;
+  // In the system's ANSI code page, and as the box shows it.
   const std::string& Text() const { return text_; }
+  const std::wstring& WideText() const { return wideText_; }
   const std::string& Caption() const { return caption_; }
   bool Answered() const { return answered_; }
 
@@ -30,6 +32,7 @@ class MessageBoxAnswerer {
   unsigned long timeoutMs_;
   void* thread_ = nullptr;
   std::string text_;
+  std::wstring wideText_;
   std::string caption_;
   bool answered_ = false;
 };

@@ -187,9 +187,13 @@ TEST(PageRequest, ASettingOfTheWrongTypeIsReportedOnceAndThePageWritesNothing) {
   HWND box = PageCheckBox(page, 0);
   ASSERT_NE(box, nullptr);
   EXPECT_FALSE(IsChecked(box));
+  // It offers no change it would not make: locked like a page on an unsupported version.
+  EXPECT_FALSE(IsWindowEnabled(box));
 
-  // Neither the OK button nor the host's save may apply a state that was never read.
+  // Neither the box, the OK button nor the host's save may apply a state that was never read.
   MessageBoxAnswerer noSecondReport(GetCurrentThreadId(), IDOK, 1000);
+  ASSERT_TRUE(ClickAt(page, PageLayout(page).CheckBoxSquare()));
+  EXPECT_EQ(session.ModulChanged(), 0);
   ASSERT_TRUE(ClickAt(page, PageLayout::Centre(PageLayout(page).Ok())));
   session.ModulSaveChanges();
   EXPECT_TRUE(entries.BothShown());

@@ -53,7 +53,10 @@ std::optional<Options> Parse(int argc, char** argv) {
   Options options;
   const std::string folder = ExecutableFolder();
   options.dll = folder + "\\Pelk412.dll";
-  options.size64 = folder + "\\..\\..\\win64\\bin\\Pelk412.dll";
+  // Both builds' DLLs are reported, this one's and its twin's in the build tree beside it.
+  constexpr bool k64Bit = sizeof(void*) == 8;
+  options.size32 = k64Bit ? folder + "\\..\\..\\win32\\bin\\Pelk412.dll" : std::string();
+  options.size64 = k64Bit ? std::string() : folder + "\\..\\..\\win64\\bin\\Pelk412.dll";
   for (int i = 1; i < argc; ++i) {
     const std::string flag = argv[i];
     const bool hasValue = i + 1 < argc;
@@ -79,6 +82,8 @@ std::optional<Options> Parse(int argc, char** argv) {
   }
   if (options.size32.empty())
     options.size32 = options.dll;
+  if (options.size64.empty())
+    options.size64 = options.dll;
   return options;
 }
 

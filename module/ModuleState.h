@@ -23,7 +23,8 @@ struct ModuleState {
 
   // ModulChanged: 0 no change, 1 changed and not yet applied, 2 changed and applied.
   int ChangeState() const {
-    if (!TippChanged) return 0;
+    if (!TippChanged)
+      return 0;
     return TippSaved ? 2 : 1;
   }
 

@@ -21,12 +21,14 @@ const char* const kOsNames[kNamedOsBits] = {
 }  // namespace
 
 std::int32_t OsBitOf(int osType) {
-  if (osType < kFirstOsType || osType > kLastOsType) return 0;
+  if (osType < kFirstOsType || osType > kLastOsType)
+    return 0;
   return static_cast<std::int32_t>(1u << (osType - 1));
 }
 
 const char* OsBitName(int bitIndex) {
-  if (bitIndex < 0 || bitIndex >= kNamedOsBits) return nullptr;
+  if (bitIndex < 0 || bitIndex >= kNamedOsBits)
+    return nullptr;
   return kOsNames[bitIndex];
 }
 

@@ -18,12 +18,6 @@ std::int32_t Parameter(std::uintptr_t raw) {
 }
 }  // namespace
 
-std::uint16_t TippMessageFromRegistered(std::uint32_t registeredId) {
-  if (registeredId > 0xFFFFu)
-    throw ERangeError();
-  return static_cast<std::uint16_t>(registeredId);
-}
-
 HostCommand DecodeHostCommand(std::uint16_t tippMessage, std::uint32_t message,
                               std::uintptr_t wParam, std::intptr_t lParam) {
   if (tippMessage == 0 || message != static_cast<std::uint32_t>(tippMessage))

@@ -1,10 +1,9 @@
 #pragma once
 #include <cstdint>
 
-namespace pelk {
+#include "module/TippMessage.h"
 
-// Name under which the host and every page register their shared window message.
-constexpr const char* kTippMessageName = "Morvex";
+namespace pelk {
 
 // Command codes the host sends in wParam.
 constexpr std::int32_t kCommandClose = 0;
@@ -48,10 +47,6 @@ struct HostCommand {
   HostCommandKind kind = HostCommandKind::NotProtocol;
   std::int32_t value = 0;  // the coordinate or size for the four bounds commands
 };
-
-// The 16-bit id kept for the registered message. Ids above 65535 cannot come from the system
-// and raise ERangeError; 0 stays 0 and means the message is not available.
-std::uint16_t TippMessageFromRegistered(std::uint32_t registeredId);
 
 // Decodes one message that reached the page. With tippMessage 0 (registration failed) nothing
 // is the protocol message. A protocol message whose wParam or lParam is not a non-negative 32-bit

@@ -5,8 +5,9 @@
 #include <cstdlib>
 
 #include "bench/native/ModuleCycle.h"
-#include "module/Module.h"
-#include "module/Pelk412Page.h"
+#include "module/exports/Module.h"
+#include "module/exports/PageBinding.h"
+#include "tip/TFormPelk412.h"
 #include "platform/headless/HeadlessSystem.h"
 #include "tip/ContextMenuSwitch.h"
 
@@ -25,7 +26,7 @@ int main(int argc, char** argv) {
                              pelk::RegistryValue::String(handler->classId));
   }
   pelk::SystemServices services = system.Services();
-  pelk::Module module(services, pelk::Pelk412PageFactory());
+  pelk::Module module(services, pelk::PageFactoryFor<pelk::TFormPelk412>());
   int failures = 0;
   for (int cycle = 1; cycle <= cycles; ++cycle) {
     const pelk::bench::CycleResult result = pelk::bench::RunModuleCycle(module);

@@ -1,6 +1,6 @@
 #include "bench/native/ModuleCycle.h"
 
-#include "module/Module.h"
+#include "module/exports/Module.h"
 
 namespace pelk::bench {
 

@@ -1,6 +1,6 @@
 // The exports that only report the module state.
-#include "module/Module.h"
-#include "module/exports/ModuleInstance.h"
+#include "module/exports/Module.h"
+#include "module/exports/TipLibrary.h"
 
 extern "C" {
 

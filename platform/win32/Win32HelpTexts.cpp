@@ -1,6 +1,6 @@
 #include "platform/win32/Win32HelpTexts.h"
 
-#include "collection/MvxHelp/MvxHelp.h"
+#include "platform/win32/HelpLibraryImport.h"
 #include "platform/AnsiText.h"
 
 namespace pelk {

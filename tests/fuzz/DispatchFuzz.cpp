@@ -12,8 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "module/Module.h"
-#include "module/Pelk412Page.h"
+#include "module/exports/Module.h"
+#include "module/exports/PageBinding.h"
+#include "tip/TFormPelk412.h"
 #include "platform/headless/HeadlessSystem.h"
 #include "template/HostCommand.h"
 #include "template/RegistryJump.h"
@@ -53,7 +54,7 @@ class FuzzHost : public MessageTarget {
                                std::intptr_t) override {
     if (message == 0 || message != module_.State().TippMessage || wParam != answerTo || depth_ > 2)
       return 0;
-    auto* page = dynamic_cast<Pelk412Page*>(module_.Page());
+    auto* page = dynamic_cast<PageBinding<TFormPelk412>*>(module_.Page());
     if (page == nullptr)
       return 0;
     ++depth_;
@@ -80,7 +81,7 @@ class Session {
     SetEntries(start);
     initial_ = Entries();
     system_.desktop.FailRegistration = in_.ConsumeBool();
-    module_ = std::make_unique<Module>(services_, Pelk412PageFactory());
+    module_ = std::make_unique<Module>(services_, PageFactoryFor<TFormPelk412>());
     host_ = std::make_unique<FuzzHost>(system_, *module_);
     system_.dialogs.WhileOpen = [this](const std::string&) { WhileBoxOpen(); };
   }
@@ -101,7 +102,7 @@ class Session {
 
  private:
   TFormPelk412* Page() {
-    auto* page = dynamic_cast<Pelk412Page*>(module_->Page());
+    auto* page = dynamic_cast<PageBinding<TFormPelk412>*>(module_->Page());
     return page ? &page->Form() : nullptr;
   }
 

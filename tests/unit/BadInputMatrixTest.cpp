@@ -10,8 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "module/Module.h"
-#include "module/Pelk412Page.h"
+#include "module/exports/Module.h"
+#include "module/exports/PageBinding.h"
+#include "tip/TFormPelk412.h"
 #include "platform/headless/HeadlessSystem.h"
 #include "template/HostCommand.h"
 #include "template/RegistryJump.h"
@@ -58,7 +59,7 @@ void PrintTo(const RegistryPicture& p, std::ostream* out) {
 struct Rig {
   explicit Rig(bool failRegistration = false) {
     system.desktop.FailRegistration = failRegistration;
-    module = std::make_unique<Module>(services, Pelk412PageFactory());
+    module = std::make_unique<Module>(services, PageFactoryFor<TFormPelk412>());
     Show(true);
   }
   void Show(bool shown) {
@@ -72,7 +73,7 @@ struct Rig {
     return module->ModulCreate(100, 100, 300, 460, osType, 0, caption, hint, mask, 412);
   }
   TFormPelk412* Page() {
-    auto* page = dynamic_cast<Pelk412Page*>(module->Page());
+    auto* page = dynamic_cast<PageBinding<TFormPelk412>*>(module->Page());
     return page ? &page->Form() : nullptr;
   }
   bool EntriesShown() const {

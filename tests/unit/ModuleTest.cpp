@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "module/Module.h"
+#include "module/exports/Module.h"
 #include "platform/headless/HeadlessSystem.h"
 
 namespace pelk {

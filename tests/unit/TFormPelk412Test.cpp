@@ -3,8 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "module/Module.h"
-#include "module/Pelk412Page.h"
+#include "module/exports/Module.h"
+#include "module/exports/PageBinding.h"
+#include "tip/TFormPelk412.h"
 #include "platform/headless/HeadlessSystem.h"
 #include "tip/ContextMenuSwitch.h"
 
@@ -34,7 +35,7 @@ class TipPage : public ::testing::Test {
                        412);
   }
   TFormPelk412* Page() {
-    auto* page = dynamic_cast<Pelk412Page*>(module.Page());
+    auto* page = dynamic_cast<PageBinding<TFormPelk412>*>(module.Page());
     return page ? &page->Form() : nullptr;
   }
   // The OK notifications the page sent, as their values.
@@ -50,7 +51,7 @@ class TipPage : public ::testing::Test {
 
   HeadlessSystem system;
   SystemServices services = system.Services();
-  Module module{services, Pelk412PageFactory()};
+  Module module{services, PageFactoryFor<TFormPelk412>()};
 };
 
 TEST_F(TipPage, TheTypicalRequestSwitchesBothEntriesOffAndTellsTheHost) {
@@ -237,7 +238,7 @@ class ClosingHost : public MessageTarget {
   std::intptr_t ReceiveMessage(std::uint32_t message, std::uintptr_t wParam,
                                std::intptr_t) override {
     if (message == module_.State().TippMessage && wParam == 9999) {
-      auto* page = dynamic_cast<Pelk412Page*>(module_.Page());
+      auto* page = dynamic_cast<PageBinding<TFormPelk412>*>(module_.Page());
       if (page != nullptr)
         page->Form().Perform(message, 0, 0);
     }

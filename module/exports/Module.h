@@ -1,8 +1,8 @@
 #pragma once
 #include <memory>
 
-#include "module/ModulePage.h"
 #include "module/ModuleState.h"
+#include "module/exports/ModulePage.h"
 #include "platform/SystemServices.h"
 
 namespace pelk {

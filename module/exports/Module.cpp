@@ -1,12 +1,12 @@
-#include "module/Module.h"
+#include "module/exports/Module.h"
 
 #include <exception>
 #include <utility>
 
+#include "module/TippMessage.h"
 #include "platform/AnsiText.h"
 #include "platform/Dialogs.h"
 #include "platform/WindowMessages.h"
-#include "template/HostCommand.h"
 #include "template/TemplateTexts.h"
 
 namespace pelk {

@@ -1,0 +1,46 @@
+# pelk_add_tip_library(<name> PAGE <source> LIBRARIES <libraries...> RESOURCES <resources>
+#                      [VERSION <.rc>])
+# A tip's DLL: the five exports with fixed ordinals and undecorated names, shared by every tip
+# (module/exports), the one source that names the tip's page (PAGE), the tip's libraries and
+# resources, and a version resource.
+set(PELK_EXPORTS_DIR ${CMAKE_CURRENT_LIST_DIR}/../module/exports)
+
+function(pelk_add_tip_library name)
+  cmake_parse_arguments(TIP "" "PAGE;RESOURCES;VERSION" "LIBRARIES" ${ARGN})
+  if(PELK_STDCALL_SUFFIX)
+    set(AT0 "@0")
+    set(AT40 "@40")
+  endif()
+  set(LIBRARY_NAME ${name})
+  configure_file(${PELK_EXPORTS_DIR}/TipLibrary.def.in ${CMAKE_CURRENT_BINARY_DIR}/${name}.def
+                 @ONLY)
+  add_library(${name} SHARED
+              ${PELK_EXPORTS_DIR}/TipLibrary.cpp ${PELK_EXPORTS_DIR}/ExportFunktionen.cpp
+              ${PELK_EXPORTS_DIR}/StandardLibraryThrows.cpp
+              ${PELK_EXPORTS_DIR}/TerminateHandler.cpp ${TIP_PAGE} ${TIP_VERSION}
+              ${CMAKE_CURRENT_BINARY_DIR}/${name}.def)
+  set_target_properties(${name} PROPERTIES PREFIX "" OUTPUT_NAME ${name})
+  target_link_libraries(${name} PRIVATE ${TIP_LIBRARIES} ${TIP_RESOURCES})
+  target_link_options(${name} PRIVATE -Wl,--kill-at)
+  # Its module is made while the library loads (or at the host's first call): the library starts
+  # no thread, so its static locals need no locking guards.
+  target_compile_options(${name} PRIVATE -fno-threadsafe-statics)
+
+  # The library's own code starts no thread and locks nothing, so it does not care which thread
+  # model the C++ runtime was built for. The -posix runtime's exception and static-local code
+  # pull in winpthread (about 30 KB); the -win32 runtime's use Win32 primitives directly. Its
+  # folder goes first in the search path, so -lstdc++, -lgcc and -lgcc_eh resolve there for this
+  # link only (the test programs stay on -posix: GoogleTest needs std::mutex).
+  execute_process(COMMAND ${PELK_WIN32_THREADS_CXX} -print-file-name=libstdc++.a
+                  OUTPUT_VARIABLE libstdcxx OUTPUT_STRIP_TRAILING_WHITESPACE
+                  RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0 OR NOT IS_ABSOLUTE "${libstdcxx}")
+    message(FATAL_ERROR "${PELK_WIN32_THREADS_CXX} does not name its libstdc++.a")
+  endif()
+  get_filename_component(runtime_dir "${libstdcxx}" DIRECTORY)
+  target_link_directories(${name} BEFORE PRIVATE ${runtime_dir})
+  # The link map tells which runtime objects went into the library (checked by a test).
+  set(map ${CMAKE_CURRENT_BINARY_DIR}/${name}.map)
+  target_link_options(${name} PRIVATE -Wl,-Map,${map})
+  set_target_properties(${name} PROPERTIES PELK_LINK_MAP ${map} PELK_RUNTIME_DIR ${runtime_dir})
+endfunction()

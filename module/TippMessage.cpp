@@ -1,0 +1,13 @@
+#include "module/TippMessage.h"
+
+#include "platform/ERangeError.h"
+
+namespace pelk {
+
+std::uint16_t TippMessageFromRegistered(std::uint32_t registeredId) {
+  if (registeredId > 0xFFFFu)
+    throw ERangeError();
+  return static_cast<std::uint16_t>(registeredId);
+}
+
+}  // namespace pelk

@@ -1,97 +1,71 @@
 #pragma once
-// Owners of the native handles the GUI peers use: each closes its handle exactly once.
+// Owners of native handles, each closing its handle exactly once, and scope guards for device
+// contexts and selected objects.
 #include <utility>
 
 #include "platform/win32/WindowsApi.h"
 
 namespace pelk {
 
-class UniqueHwnd {
+// Owns one native handle and closes it exactly once, with Close::Free. Move-only: a copy would
+// close it twice. Null (a default Handle) is "none".
+template <class Handle, class Close>
+class UniqueHandle {
  public:
-  UniqueHwnd() = default;
-  explicit UniqueHwnd(HWND hwnd) : hwnd_(hwnd) {}
-  ~UniqueHwnd() { reset(); }
-  UniqueHwnd(UniqueHwnd&& other) noexcept : hwnd_(std::exchange(other.hwnd_, nullptr)) {}
-  UniqueHwnd& operator=(UniqueHwnd&& other) noexcept {
-    if (this != &other) {
-      reset();
-      hwnd_ = std::exchange(other.hwnd_, nullptr);
-    }
+  UniqueHandle() = default;
+  explicit UniqueHandle(Handle handle) : handle_(handle) {}
+  ~UniqueHandle() { reset(); }
+  UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, Handle{})) {}
+  UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+    if (this != &other)
+      reset(std::exchange(other.handle_, Handle{}));
     return *this;
   }
-  HWND get() const { return hwnd_; }
-  // Forgets a window the system has destroyed already.
-  void release() { hwnd_ = nullptr; }
-  void reset() {
-    if (hwnd_ != nullptr)
-      DestroyWindow(std::exchange(hwnd_, nullptr));
-  }
+  UniqueHandle(const UniqueHandle&) = delete;
+  UniqueHandle& operator=(const UniqueHandle&) = delete;
 
- private:
-  HWND hwnd_ = nullptr;
-};
-
-// HFONT, HBRUSH, HBITMAP, HPEN: anything DeleteObject frees.
-template <class Handle>
-class UniqueGdi {
- public:
-  UniqueGdi() = default;
-  explicit UniqueGdi(Handle handle) : handle_(handle) {}
-  ~UniqueGdi() { reset(); }
-  UniqueGdi(UniqueGdi&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-  UniqueGdi& operator=(UniqueGdi&& other) noexcept {
-    if (this != &other) {
-      reset();
-      handle_ = std::exchange(other.handle_, nullptr);
-    }
-    return *this;
-  }
   Handle get() const { return handle_; }
-  void reset(Handle handle = nullptr) {
-    if (handle_ != nullptr)
-      DeleteObject(handle_);
-    handle_ = handle;
+  explicit operator bool() const { return handle_ != Handle{}; }
+  // Closes the handle held, if any, and holds `handle` instead.
+  void reset(Handle handle = Handle{}) {
+    const Handle old = std::exchange(handle_, handle);
+    if (old != Handle{})
+      Close::Free(old);
   }
+  // Gives the handle up without closing it (the system closed it already, or a new owner will).
+  [[nodiscard]] Handle release() { return std::exchange(handle_, Handle{}); }
 
  private:
-  Handle handle_ = nullptr;
+  Handle handle_{};
 };
 
-using UniqueFont = UniqueGdi<HFONT>;
-using UniqueBrush = UniqueGdi<HBRUSH>;
-using UniqueBitmap = UniqueGdi<HBITMAP>;
-
-class UniqueMenu {
- public:
-  explicit UniqueMenu(HMENU menu) : menu_(menu) {}
-  ~UniqueMenu() {
-    if (menu_ != nullptr)
-      DestroyMenu(menu_);
-  }
-  UniqueMenu(const UniqueMenu&) = delete;
-  UniqueMenu& operator=(const UniqueMenu&) = delete;
-  HMENU get() const { return menu_; }
-
- private:
-  HMENU menu_;
+struct DestroyWindowClose {
+  static void Free(HWND hwnd) { DestroyWindow(hwnd); }
+};
+struct DeleteObjectClose {
+  static void Free(HGDIOBJ object) { DeleteObject(object); }
+};
+struct DestroyMenuClose {
+  static void Free(HMENU menu) { DestroyMenu(menu); }
+};
+struct DestroyIconClose {
+  static void Free(HICON icon) { DestroyIcon(icon); }
+};
+struct RegCloseKeyClose {
+  static void Free(HKEY key) { RegCloseKey(key); }
+};
+struct CloseHandleClose {
+  static void Free(HANDLE handle) { CloseHandle(handle); }
 };
 
-class UniqueIcon {
- public:
-  UniqueIcon() = default;
-  ~UniqueIcon() { reset(); }
-  UniqueIcon(const UniqueIcon&) = delete;
-  UniqueIcon& operator=(const UniqueIcon&) = delete;
-  HICON get() const { return icon_; }
-  void reset(HICON icon = nullptr) {
-    if (icon_ != nullptr)
-      DestroyIcon(icon_);
-    icon_ = icon;
-  }
-
- private:
-  HICON icon_ = nullptr;
-};
+using UniqueHwnd = UniqueHandle<HWND, DestroyWindowClose>;
+using UniqueFont = UniqueHandle<HFONT, DeleteObjectClose>;
+using UniqueBrush = UniqueHandle<HBRUSH, DeleteObjectClose>;
+using UniqueBitmap = UniqueHandle<HBITMAP, DeleteObjectClose>;
+using UniqueMenu = UniqueHandle<HMENU, DestroyMenuClose>;
+using UniqueIcon = UniqueHandle<HICON, DestroyIconClose>;
+using UniqueKey = UniqueHandle<HKEY, RegCloseKeyClose>;
+using UniqueKernelHandle = UniqueHandle<HANDLE, CloseHandleClose>;
 
 // GetDC / ReleaseDC.
 class WindowDc {

@@ -1,7 +1,7 @@
 #include "platform/win32/Win32HelpTexts.h"
 
-#include "platform/win32/HelpLibraryImport.h"
 #include "platform/AnsiText.h"
+#include "platform/win32/HelpLibraryImport.h"
 
 namespace pelk {
 

@@ -155,7 +155,7 @@ LRESULT CALLBACK Win32HintWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wParam,
       case WM_NCDESTROY:
         // The form's window took it along; the owner forgets it.
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        hint->window_.release();
+        static_cast<void>(hint->window_.release());
         break;
       default:
         break;

@@ -134,7 +134,7 @@ class Win32Peer : public FormPeer {
   // The window got its last message: destroyed with its parent's, by its owner, or by another
   // program. Nothing is left to undo on it, and the peer goes on without one.
   void WindowGone() {
-    hwnd_.release();
+    static_cast<void>(hwnd_.release());
     if (kind_ == Kind::Form)
       static_cast<TForm&>(control_).WindowDestroyed();
   }

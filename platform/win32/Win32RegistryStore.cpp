@@ -1,6 +1,7 @@
 #include "platform/win32/Win32RegistryStore.h"
 
 #include "platform/win32/WideText.h"
+#include "platform/win32/Win32Handles.h"
 #include "platform/win32/WindowsApi.h"
 
 #include <algorithm>
@@ -32,10 +33,9 @@ bool EndsAtZero(DWORD type) {
 class Win32Key : public RegistryKey {
  public:
   explicit Win32Key(HKEY key) : key_(key) {}
-  ~Win32Key() override { RegCloseKey(key_); }
 
   bool ValueExists(const std::string& name) override {
-    return RegQueryValueExW(key_, Utf16(name).c_str(), nullptr, nullptr, nullptr, nullptr) ==
+    return RegQueryValueExW(key_.get(), Utf16(name).c_str(), nullptr, nullptr, nullptr, nullptr) ==
            ERROR_SUCCESS;
   }
 
@@ -43,14 +43,14 @@ class Win32Key : public RegistryKey {
     const WideString wideName = Utf16(name);
     DWORD type = 0;
     DWORD size = 0;
-    LONG status = RegQueryValueExW(key_, wideName.c_str(), nullptr, &type, nullptr, &size);
+    LONG status = RegQueryValueExW(key_.get(), wideName.c_str(), nullptr, &type, nullptr, &size);
     // The value may grow between the calls; try again with the size the system reports.
     std::vector<BYTE> buffer;
     for (int attempt = 0; attempt < 4 && (status == ERROR_SUCCESS || status == ERROR_MORE_DATA);
          ++attempt) {
       buffer.resize(size + sizeof(wchar_t));
       size = static_cast<DWORD>(buffer.size());
-      status = RegQueryValueExW(key_, wideName.c_str(), nullptr, &type, buffer.data(), &size);
+      status = RegQueryValueExW(key_.get(), wideName.c_str(), nullptr, &type, buffer.data(), &size);
       if (status == ERROR_SUCCESS)
         return RegistryRead::Found(Value(type, buffer.data(), size));
     }
@@ -69,11 +69,11 @@ class Win32Key : public RegistryKey {
       data = reinterpret_cast<const BYTE*>(text.c_str());
       size = static_cast<DWORD>((text.size() + (EndsAtZero(type) ? 1 : 0)) * sizeof(wchar_t));
     }
-    return RegSetValueExW(key_, Utf16(name).c_str(), 0, type, data, size) == ERROR_SUCCESS;
+    return RegSetValueExW(key_.get(), Utf16(name).c_str(), 0, type, data, size) == ERROR_SUCCESS;
   }
 
   bool DeleteValue(const std::string& name) override {
-    return RegDeleteValueW(key_, Utf16(name).c_str()) == ERROR_SUCCESS;
+    return RegDeleteValueW(key_.get(), Utf16(name).c_str()) == ERROR_SUCCESS;
   }
 
  private:
@@ -90,7 +90,7 @@ class Win32Key : public RegistryKey {
     return {static_cast<RegistryType>(type), Utf8(text)};
   }
 
-  HKEY key_;
+  UniqueKey key_;
 };
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "platform/win32/Win32Shutdown.h"
 
-#include "platform/win32/WindowsApi.h"
+#include "platform/win32/Win32Handles.h"
 
 namespace pelk {
 
@@ -10,9 +10,6 @@ namespace {
 class Win32ProcessToken : public ProcessToken {
  public:
   explicit Win32ProcessToken(HANDLE token) : token_(token) {}
-  ~Win32ProcessToken() override { CloseHandle(token_); }
-  Win32ProcessToken(const Win32ProcessToken&) = delete;
-  Win32ProcessToken& operator=(const Win32ProcessToken&) = delete;
 
   bool AdjustPrivilege(const Luid& privilege, std::uint32_t attributes) override {
     TOKEN_PRIVILEGES request{};
@@ -23,12 +20,12 @@ class Win32ProcessToken : public ProcessToken {
     TOKEN_PRIVILEGES previous{};
     DWORD returned = 0;
     static_assert(sizeof(TOKEN_PRIVILEGES) == 16, "one-entry record");
-    return AdjustTokenPrivileges(token_, FALSE, &request, sizeof previous, &previous, &returned) !=
-           0;
+    return AdjustTokenPrivileges(token_.get(), FALSE, &request, sizeof previous, &previous,
+                                 &returned) != 0;
   }
 
  private:
-  HANDLE token_;
+  UniqueKernelHandle token_;
 };
 
 }  // namespace

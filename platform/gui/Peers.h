@@ -9,6 +9,7 @@ namespace pelk {
 class TControl;
 class TForm;
 class TPopupMenu;
+class FormPeer;
 
 // The native side of a control: mirrors the control's state and feeds real input back to it.
 // The native build has none; each backend implements the factories below.
@@ -24,10 +25,14 @@ class ControlPeer {
   virtual void CursorChanged() {}  // shows at once while the pointer is over the control
   virtual void Update() {}         // paint what is invalid now
   virtual WindowHandle Handle() const = 0;
+  // The form-only part of a form's peer; none for a control's.
+  virtual FormPeer* AsFormPeer() { return nullptr; }
 };
 
-class FormPeer : public ControlPeer {
+// What a form's peer does beyond a control's (ControlPeer::AsFormPeer of the same object).
+class FormPeer {
  public:
+  virtual ~FormPeer() = default;
   // Makes the window, once the form holds the peer; false when the system refused.
   virtual bool MakeWindow() = 0;
   virtual void BringToFront() = 0;
@@ -49,8 +54,8 @@ struct FrameSize {
 
 // The peer of a control with its window made; raises EOutOfResources when the system refuses it.
 std::unique_ptr<ControlPeer> CreateControlPeer(TControl& control);
-// The peer of a form, its window not made yet (MakeWindow).
-std::unique_ptr<FormPeer> CreateFormPeer(TForm& form);
+// The peer of a form, its window not made yet (FormPeer::MakeWindow).
+std::unique_ptr<ControlPeer> CreateFormPeer(TForm& form);
 FrameSize FormFrameSize(const TForm& form);
 // Shows the menu at screen position (x, y) and runs the chosen item; returns at once where
 // there is no screen.

@@ -80,7 +80,7 @@ void TForm::CreateOwnHandle() {
     return;  // a backend without windows
   // Known to the form before its window exists: the messages the window gets while it is made
   // (the icon among them) come through the form to the peer's default processing.
-  formPeer_ = peer.get();
+  formPeer_ = peer->AsFormPeer();
   peer_ = std::move(peer);
   if (!formPeer_->MakeWindow()) {
     peer_.reset();

@@ -9,7 +9,7 @@ std::unique_ptr<ControlPeer> CreateControlPeer(TControl&) {
   return nullptr;
 }
 
-std::unique_ptr<FormPeer> CreateFormPeer(TForm&) {
+std::unique_ptr<ControlPeer> CreateFormPeer(TForm&) {
   return nullptr;
 }
 

@@ -1,0 +1,193 @@
+#include "platform/win32/Win32FormPeer.h"
+
+#include "platform/win32/Win32IconResource.h"
+#include "platform/win32/Win32Module.h"
+
+namespace pelk {
+
+namespace {
+
+DWORD FormStyle(const TForm& form) {
+  const TBorderIcons icons = form.BorderIcons();
+  DWORD style = WS_CLIPCHILDREN;
+  switch (form.BorderStyle()) {
+    case TFormBorderStyle::bsNone:
+      return style | WS_POPUP;
+    case TFormBorderStyle::bsSizeable:
+    case TFormBorderStyle::bsSizeToolWin:
+      style |= WS_CAPTION | WS_THICKFRAME;
+      break;
+    default:
+      style |= WS_CAPTION;
+      break;
+  }
+  if ((icons & biSystemMenu) != 0) {
+    style |= WS_SYSMENU;
+    if ((icons & biMinimize) != 0)
+      style |= WS_MINIMIZEBOX;
+    if ((icons & biMaximize) != 0)
+      style |= WS_MAXIMIZEBOX;
+  }
+  return style;
+}
+
+DWORD FormExStyle(const TForm& form) {
+  switch (form.BorderStyle()) {
+    case TFormBorderStyle::bsDialog:
+      return WS_EX_DLGMODALFRAME;
+    case TFormBorderStyle::bsToolWindow:
+    case TFormBorderStyle::bsSizeToolWin:
+      return WS_EX_TOOLWINDOW;
+    default:
+      return 0;
+  }
+}
+
+}  // namespace
+
+Win32FormPeer::~Win32FormPeer() {
+  hint_.reset();  // before the window that owns it
+}
+
+DWORD Win32FormPeer::Style() const {
+  return FormStyle(*form_);
+}
+
+DWORD Win32FormPeer::ExStyle() const {
+  return FormExStyle(*form_);
+}
+
+void Win32FormPeer::Made() {
+  formStyle_ = Style();
+  formExStyle_ = ExStyle();
+  StyleChanged();
+  if (form_->Visible())
+    VisibleChanged();
+}
+
+void Win32FormPeer::WindowGone() {
+  Win32WindowPeer::WindowGone();
+  form_->WindowDestroyed();
+}
+
+void Win32FormPeer::DestroyWindow() {
+  hint_.reset();
+  hwnd_.reset();
+}
+
+void Win32FormPeer::VisibleChanged() {
+  if (Window() == nullptr)
+    return;
+  applying_ = true;
+  ShowWindow(Window(), form_->Visible() ? SW_SHOW : SW_HIDE);
+  applying_ = false;
+}
+
+void Win32FormPeer::BringToFront() {
+  if (!form_->Visible() || Window() == nullptr)
+    return;
+  // A window just shown is on top already; moving it there again costs a trip to the window
+  // system.
+  if (GetWindow(Window(), GW_HWNDPREV) != nullptr)
+    SetWindowPos(Window(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  SetForegroundWindow(Window());
+}
+
+void Win32FormPeer::StyleChanged() {
+  HWND hwnd = Window();
+  if (hwnd == nullptr)
+    return;
+  const DWORD style = Style();
+  const DWORD exStyle = ExStyle();
+  // A new frame costs a round trip to the window system: only when the frame did change.
+  if (style != formStyle_ || exStyle != formExStyle_) {
+    formStyle_ = style;
+    formExStyle_ = exStyle;
+    const LONG_PTR keep = GetWindowLongPtrW(hwnd, GWL_STYLE) & (WS_VISIBLE | WS_DISABLED);
+    SetWindowLongPtrW(hwnd, GWL_STYLE, static_cast<LONG_PTR>(style) | keep);
+    SetWindowLongPtrW(hwnd, GWL_EXSTYLE, static_cast<LONG_PTR>(exStyle));
+    applying_ = true;
+    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    applying_ = false;
+  }
+  if (form_->Icon() != iconName_) {
+    iconName_ = form_->Icon();
+    bigIcon_.reset();
+    smallIcon_.reset();
+    if (!iconName_.empty()) {
+      bigIcon_.reset(LoadIconResource(CodeModule(), iconName_.c_str(), 32));
+      smallIcon_.reset(LoadIconResource(CodeModule(), iconName_.c_str(), 16));
+    }
+    SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
+    SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+  }
+}
+
+Win32HintWindow* Win32FormPeer::Hints(bool make) {
+  if (Window() == nullptr)
+    return nullptr;
+  if (!hint_ && make)
+    hint_ = std::make_unique<Win32HintWindow>(Window());
+  return hint_.get();
+}
+
+LRESULT Win32FormPeer::OnMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
+  return form_->ReceiveMessage(msg, wParam, lParam);
+}
+
+void Win32FormPeer::DefaultProcessing(TMessage& message) {
+  HWND hwnd = Window();
+  const auto wParam = static_cast<WPARAM>(message.WParam);
+  const auto lParam = static_cast<LPARAM>(message.LParam);
+  if (HandleChildMessage(message))
+    return;
+  switch (message.Msg) {
+    case WM_ERASEBKGND: {
+      RECT rect;
+      GetClientRect(hwnd, &rect);
+      FillRect(reinterpret_cast<HDC>(wParam), &rect, Brush());
+      message.Result = 1;
+      return;
+    }
+    case WM_SETTINGCHANGE:
+      form_->FrameMetricsChanged();
+      break;
+    case WM_WINDOWPOSCHANGED:
+      FollowVisibility(lParam);
+      if (!applying_ && !form_->Loading() && Window() != nullptr && !IsIconic(hwnd)) {
+        RECT rect;
+        GetWindowRect(hwnd, &rect);
+        if (rect.left != form_->Left() || rect.top != form_->Top() ||
+            rect.right - rect.left != form_->Width() || rect.bottom - rect.top != form_->Height()) {
+          applying_ = true;
+          form_->SetBounds(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+          applying_ = false;
+        }
+      }
+      break;
+    case WM_SETCURSOR:
+      if (reinterpret_cast<HWND>(wParam) == hwnd && LOWORD(lParam) == HTCLIENT &&
+          form_->Cursor() != crDefault) {
+        ApplyCursor(*form_);
+        message.Result = TRUE;
+        return;
+      }
+      break;
+    default:
+      break;
+  }
+  message.Result = DefWindowProcW(hwnd, message.Msg, wParam, lParam);
+}
+
+std::unique_ptr<ControlPeer> CreateFormPeer(TForm& form) {
+  return std::make_unique<Win32FormPeer>(form);
+}
+
+FrameSize FormFrameSize(const TForm& form) {
+  RECT rect{0, 0, 0, 0};
+  AdjustWindowRectEx(&rect, FormStyle(form), FALSE, FormExStyle(form));
+  return FrameSize{rect.right - rect.left, rect.bottom - rect.top};
+}
+
+}  // namespace pelk

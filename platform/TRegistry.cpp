@@ -42,8 +42,9 @@ std::string TRegistry::CurrentPath() const {
   return std::string(RootKeyName(RootKey)) + "\\" + path_;
 }
 
-void TRegistry::Fail(const std::string& what, const std::string& name) const {
-  throw ERegistryException(what + " '" + name + "'", CurrentPath());
+void TRegistry::Fail(const std::string& what, const std::string& name,
+                     RegistryFailure reason) const {
+  throw ERegistryException(what + " '" + name + "'", CurrentPath(), reason);
 }
 
 bool TRegistry::ValueExists(const std::string& name) const {
@@ -62,17 +63,17 @@ std::optional<RegistryValue> TRegistry::ReadValue(const std::string& name) const
     case RegistryRead::Outcome::Failed:
       break;
   }
-  Fail("Failed to get data for", name);
+  Fail("Failed to get data for", name, RegistryFailure::Unreadable);
 }
 
 bool TRegistry::ReadBool(const std::string& name) const {
   if (!key_)
-    Fail("No key open to read", name);
+    Fail("No key open to read", name, RegistryFailure::NoKey);
   const std::optional<RegistryValue> value = ReadValue(name);
   if (!value)
-    Fail("Failed to get data for", name);
+    Fail("Failed to get data for", name, RegistryFailure::Unreadable);
   if (value->type != RegistryType::DWord || value->data.size() != 4) {
-    Fail("Invalid data type for", name);
+    Fail("Invalid data type for", name, RegistryFailure::WrongType);
   }
   return value->data != std::string(4, '\0');
 }
@@ -82,7 +83,7 @@ std::string TRegistry::ReadString(const std::string& name) const {
   if (!value)
     return std::string();
   if (value->type != RegistryType::String && value->type != RegistryType::ExpandString) {
-    Fail("Invalid data type for", name);
+    Fail("Invalid data type for", name, RegistryFailure::WrongType);
   }
   return value->data;
 }
@@ -92,8 +93,10 @@ void TRegistry::WriteString(const std::string& name, const std::string& value) {
 }
 
 void TRegistry::WriteValue(const std::string& name, const RegistryValue& value) {
-  if (!key_ || !key_->WriteValue(name, value))
-    Fail("Failed to set data for", name);
+  if (!key_)
+    Fail("No key open to write", name, RegistryFailure::NoKey);
+  if (!key_->WriteValue(name, value))
+    Fail("Failed to set data for", name, RegistryFailure::Refused);
 }
 
 bool TRegistry::DeleteValue(const std::string& name) {

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/ERegistryException.h"
 #include "platform/RegistryStore.h"
 
 namespace pelk {
@@ -56,7 +57,8 @@ class TRegistry {
 
  private:
   bool Open(const std::string& path, RegistryAccess access, bool canCreate);
-  [[noreturn]] void Fail(const std::string& what, const std::string& name) const;
+  [[noreturn]] void Fail(const std::string& what, const std::string& name,
+                         RegistryFailure reason) const;
 
   RegistryStore& store_;
   RegistryAccess access_;

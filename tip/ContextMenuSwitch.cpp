@@ -67,21 +67,12 @@ void Restore(OpenHandler& handler) {
   }
 }
 
-[[noreturn]] void RefuseWrite(const ContextMenuHandler& handler) {
+[[noreturn]] void Fail(const ContextMenuHandler& handler, RegistryFailure reason) {
   const std::string path = FullPath(handler);
-  throw ERegistryException(WriteRefusedText(path, false), path);
+  throw ERegistryException("Cannot switch the entry of " + path, path, reason);
 }
 
 }  // namespace
-
-std::string WriteRefusedText(const std::string& fullKeyPath, bool english) {
-  if (english) {
-    return "The key \"" + fullKeyPath +
-           "\" cannot be written. Writing there needs administrator rights.";
-  }
-  return "Der Schlüssel \"" + fullKeyPath +
-         "\" kann nicht geschrieben werden. Dafür sind Administratorrechte nötig.";
-}
 
 bool ReadContextMenuState(RegistryStore& registry) {
   const bool copyTo = IsPresent(registry, kCopyToHandler);
@@ -93,19 +84,19 @@ void WriteContextMenuState(RegistryStore& registry, Shell& shell, bool show) {
   OpenHandler handlers[] = {OpenHandler(registry), OpenHandler(registry)};
   for (int i = 0; i < 2; ++i) {
     if (!handlers[i].reg.OpenKey(kHandlers[i].keyPath, true))
-      RefuseWrite(kHandlers[i]);
+      Fail(kHandlers[i], RegistryFailure::Refused);
     try {
       handlers[i].before = handlers[i].reg.ReadValue("");
     } catch (const ERegistryException&) {
       // A value that may exist but could not be read could not be put back: change nothing.
-      RefuseWrite(kHandlers[i]);
+      Fail(kHandlers[i], RegistryFailure::Unreadable);
     }
   }
   for (int i = 0; i < 2; ++i) {
     if (!Apply(handlers[i], kHandlers[i], show)) {
       for (int done = i; done >= 0; --done)
         Restore(handlers[done]);
-      RefuseWrite(kHandlers[i]);
+      Fail(kHandlers[i], RegistryFailure::Refused);
     }
   }
   for (OpenHandler& handler : handlers)

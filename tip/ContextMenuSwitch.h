@@ -27,11 +27,8 @@ bool ReadContextMenuState(RegistryStore& registry);
 // tells the shell. Both keys are opened for querying and setting values, created when missing,
 // and their default values read, before either is changed: when a key cannot be opened or its
 // value read (for any reason but "not there") nothing is changed and an ERegistryException names
-// the key. A value change refused half-way is undone, so the entries are never left half-written.
+// the key and the reason (Refused, Unreadable). A value change refused half-way is undone, so the
+// entries are never left half-written.
 void WriteContextMenuState(RegistryStore& registry, Shell& shell, bool show);
-
-// The message for a handler key that cannot be written: names the key and says that writing
-// there needs administrator rights. German unless `english`.
-std::string WriteRefusedText(const std::string& fullKeyPath, bool english);
 
 }  // namespace pelk

@@ -1,6 +1,7 @@
 #include "tip/TFormPelk412.h"
 
 #include "platform/ERegistryException.h"
+#include "template/TemplateTexts.h"
 #include "tip/ContextMenuSwitch.h"
 
 namespace pelk {
@@ -63,10 +64,10 @@ void TFormPelk412::HotSpeedButtonOKClick(TComponent* sender) {
   if (readSystemState_) {
     try {
       WriteContextMenuState(Services().registry, Services().shell, CheckBox1->Checked());
-    } catch (const ERegistryException& refused) {
+    } catch (const ERegistryException& failure) {
       // Nothing was changed; say why in the page's language. The OK step does not run.
-      throw ERegistryException(WriteRefusedText(refused.KeyPath(), State().IsEnglish()),
-                               refused.KeyPath());
+      throw ERegistryException(RegistryFailureText(State().Language, failure), failure.KeyPath(),
+                               failure.Reason());
     }
   }
   TfrmTippTemplate::HotSpeedButtonOKClick(sender);

@@ -14,12 +14,12 @@
 
 #include "module/exports/Module.h"
 #include "module/exports/PageBinding.h"
-#include "tip/TFormPelk412.h"
 #include "platform/headless/HeadlessSystem.h"
 #include "template/HostCommand.h"
 #include "template/RegistryJump.h"
 #include "template/TippActivation.h"
 #include "tip/ContextMenuSwitch.h"
+#include "tip/TFormPelk412.h"
 
 namespace pelk {
 namespace {
@@ -176,7 +176,8 @@ class Session {
       case 0:
         return nullptr;
       case 1:
-        text_ = std::string(in_.ConsumeIntegralInRange<std::size_t>(0, 70000), 'ä');
+        text_ = std::string(in_.ConsumeIntegralInRange<std::size_t>(0, 70000),
+                            '\xE4');  // ANSI (1252) bytes
         return text_.c_str();
       default:
         text_ = in_.ConsumeRandomLengthString(40);

@@ -133,9 +133,7 @@ TEST_F(ContextMenuSwitchTest, RefusedKeyChangesNothingAndNamesTheKey) {
           ADD_FAILURE() << "no error for " << refused;
         } catch (const ERegistryException& e) {
           EXPECT_EQ(e.KeyPath(), "HKEY_CLASSES_ROOT\\" + refused);
-          const std::string text = e.what();
-          EXPECT_NE(text.find("HKEY_CLASSES_ROOT\\" + refused), std::string::npos) << text;
-          EXPECT_NE(text.find("Administratorrechte"), std::string::npos) << text;
+          EXPECT_EQ(e.Reason(), failRead ? RegistryFailure::Unreadable : RegistryFailure::Refused);
         }
         EXPECT_EQ(fresh.Value(kHkcr, kCopyTo, ""), RegistryValue::String(kCopyId)) << failRead;
         EXPECT_EQ(fresh.Value(kHkcr, kMoveTo, ""), RegistryValue::String("other")) << failRead;
@@ -166,15 +164,6 @@ TEST_F(ContextMenuSwitchTest, ValueRefusedHalfWayIsUndoneOnTheFirstRow) {
   EXPECT_THROW(WriteContextMenuState(hiding, shell, false), ERegistryException);
   EXPECT_TRUE(ReadContextMenuState(hiding)) << "a refused delete must not half-hide";
   EXPECT_EQ(shell.AssociationNotifications, 0);
-}
-
-TEST(WriteRefusedText, NamesTheKeyInBothLanguages) {
-  EXPECT_EQ(WriteRefusedText("HKEY_CLASSES_ROOT\\X", false),
-            "Der Schlüssel \"HKEY_CLASSES_ROOT\\X\" kann nicht geschrieben werden. "
-            "Dafür sind Administratorrechte nötig.");
-  EXPECT_EQ(WriteRefusedText("HKEY_CLASSES_ROOT\\X", true),
-            "The key \"HKEY_CLASSES_ROOT\\X\" cannot be written. Writing there needs "
-            "administrator rights.");
 }
 
 }  // namespace

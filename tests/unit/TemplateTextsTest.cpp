@@ -39,4 +39,17 @@ TEST(TemplateTexts, EveryOtherCodeIsGerman) {
 }
 
 }  // namespace
+TEST(TemplateTexts, ARegistryFailureNamesTheKeyAndTheReasonInBothLanguages) {
+  const ERegistryException refused("", "HKEY_CLASSES_ROOT\\X", RegistryFailure::Refused);
+  EXPECT_EQ(RegistryFailureText(0, refused),
+            "Der Schlüssel \"HKEY_CLASSES_ROOT\\X\" kann nicht geschrieben werden. "
+            "Dafür sind Administratorrechte nötig.");
+  EXPECT_EQ(RegistryFailureText(1, refused),
+            "The key \"HKEY_CLASSES_ROOT\\X\" cannot be written. Writing there needs "
+            "administrator rights.");
+  const ERegistryException unreadable("", "HKEY_CLASSES_ROOT\\X", RegistryFailure::Unreadable);
+  EXPECT_EQ(RegistryFailureText(1, unreadable),
+            "The value of the key \"HKEY_CLASSES_ROOT\\X\" cannot be read. Nothing was changed.");
+}
+
 }  // namespace pelk

@@ -75,12 +75,7 @@ struct ClassInfo {
 bool LookupName(const NameTable& table, std::string_view name, int& value);
 bool SameText(std::string_view a, std::string_view b);
 
-// The reader's side of property setting, implemented in FormReader.cpp.
-int FormValueToInt(const FormValue& value, const PropertyInfo& property);
-unsigned FormValueToSet(const FormValue& value, const PropertyInfo& property);
-bool FormValueToBool(const FormValue& value, const PropertyInfo& property);
-std::string FormValueToString(const FormValue& value, const PropertyInfo& property);
-std::vector<std::string> FormValueToList(const FormValue& value, const PropertyInfo& property);
+// A component reference or a handler name handed on to the reader once the value is a name.
 void DeferReference(FormReader& reader, TComponent& target, const FormValue& value,
                     const PropertyInfo& property, void (*assign)(TComponent&, TComponent*));
 TNotifyEvent BindEvent(FormReader& reader, const FormValue& value, const PropertyInfo& property);

@@ -15,7 +15,10 @@ FormReader::FormReader(TComponent& root, std::string_view text, std::string_view
     : root_(root), text_(text), resourceName_(resourceName) {}
 
 void FormReader::Fail(const std::string& message) const {
-  const int line = position_ < tokens_.size() ? tokens_[position_].line : line_;
+  FailAt(position_ < tokens_.size() ? tokens_[position_].line : line_, message);
+}
+
+void FormReader::FailAt(int line, const std::string& message) const {
   throw FormError(resourceName_ + "(" + std::to_string(line) + "): " + message);
 }
 
@@ -62,17 +65,13 @@ void FormReader::Tokenize() {
       const std::size_t start = i;
       while (i < n && (hex ? std::isxdigit(at(i)) : std::isdigit(at(i)))) {
         const int digit = std::isdigit(at(i)) ? at(i) - '0' : std::tolower(at(i)) - 'a' + 10;
-        if (value > (INT64_C(1) << 40)) {
-          line_ = token.line;
-          position_ = tokens_.size();
-          throw FormError(resourceName_ + "(" + std::to_string(line_) + "): number too large");
-        }
+        if (value > (INT64_C(1) << 40))
+          FailAt(line_, "number too large");
         value = value * base + digit;
         ++i;
       }
-      if (i == start) {
-        throw FormError(resourceName_ + "(" + std::to_string(line_) + "): bad number");
-      }
+      if (i == start)
+        FailAt(line_, "bad number");
       token.kind = Token::Kind::Integer;
       token.integer = negative ? -value : value;
     } else if (c == '\'' || c == '#') {
@@ -81,10 +80,8 @@ void FormReader::Tokenize() {
         if (at(i) == '\'') {
           ++i;
           while (true) {
-            if (i >= n || at(i) == '\n') {
-              throw FormError(resourceName_ + "(" + std::to_string(line_) +
-                              "): unterminated string");
-            }
+            if (i >= n || at(i) == '\n')
+              FailAt(line_, "unterminated string");
             if (at(i) == '\'') {
               if (at(i + 1) == '\'') {
                 token.text += '\'';
@@ -104,9 +101,8 @@ void FormReader::Tokenize() {
           const std::size_t start = i;
           while (i < n && std::isdigit(at(i)) && i - start < 4)
             code = code * 10 + (at(i++) - '0');
-          if (i == start || code > 255) {
-            throw FormError(resourceName_ + "(" + std::to_string(line_) + "): bad character code");
-          }
+          if (i == start || code > 255)
+            FailAt(line_, "bad character code");
           token.text += Windows1252CharToUtf8(static_cast<unsigned char>(code));
         }
       }
@@ -115,7 +111,7 @@ void FormReader::Tokenize() {
       token.text = std::string(1, static_cast<char>(c));
       ++i;
     } else {
-      throw FormError(resourceName_ + "(" + std::to_string(line_) + "): unexpected character");
+      FailAt(line_, "unexpected character");
     }
     tokens_.push_back(std::move(token));
   }
@@ -250,7 +246,7 @@ void FormReader::ReadProperty(TComponent& component) {
   try {
     property->apply(component, value, *this, *property);
   } catch (const std::exception& error) {
-    throw FormError(resourceName_ + "(" + std::to_string(line) + "): " + error.what());
+    FailAt(line, error.what());
   }
 }
 
@@ -329,15 +325,13 @@ void FormReader::ResolveReferences() {
     if (!SameText(reference.name, "nil")) {
       component =
           SameText(reference.name, root_.Name()) ? &root_ : root_.FindComponent(reference.name);
-      if (component == nullptr) {
-        throw FormError(resourceName_ + "(" + std::to_string(reference.line) + "): no component " +
-                        reference.name);
-      }
+      if (component == nullptr)
+        FailAt(reference.line, "no component " + reference.name);
     }
     try {
       reference.assign(*reference.target, component);
     } catch (const std::exception& error) {
-      throw FormError(resourceName_ + "(" + std::to_string(reference.line) + "): " + error.what());
+      FailAt(reference.line, error.what());
     }
   }
 }

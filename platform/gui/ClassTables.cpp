@@ -66,6 +66,14 @@ const ClassInfo* ClassInfo::FindUsedClass(std::string_view className) const {
   return nullptr;
 }
 
+const char* ClassInfo::PlacementRefusal(const TComponent& container, const TComponent& page) const {
+  for (const ClassInfo* info = this; info != nullptr; info = info->parent) {
+    if (info->placement != nullptr)
+      return info->placement(container, page);
+  }
+  return nullptr;
+}
+
 bool LookupName(const NameTable& table, std::string_view name, int& value) {
   for (std::size_t i = 0; i < table.count; ++i) {
     if (SameText(table.items[i].name, name)) {

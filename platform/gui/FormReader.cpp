@@ -5,9 +5,6 @@
 
 #include "platform/Windows1252.h"
 #include "platform/gui/TComponent.h"
-#include "platform/gui/TControl.h"
-#include "platform/gui/TMenu.h"
-#include "platform/gui/TWinControl.h"
 
 namespace pelk {
 
@@ -206,28 +203,15 @@ TComponent* FormReader::CreateChild(TComponent& container, const std::string& na
   if (root_.FindComponent(name) != nullptr || SameText(name, root_.Name())) {
     Fail("duplicate name " + name);
   }
-  // Check the place before creating, so a refused component never exists.
-  const bool isControl = info->InheritsFrom(TControl::StaticClass());
-  const bool isItem = info->InheritsFrom(TMenuItem::StaticClass());
-  auto* windowed = dynamic_cast<TWinControl*>(&container);
-  auto* menu = dynamic_cast<TPopupMenu*>(&container);
-  auto* item = dynamic_cast<TMenuItem*>(&container);
-  if (isControl && windowed == nullptr)
-    Fail(name + " needs a windowed control around it");
-  if (isItem && menu == nullptr && item == nullptr)
-    Fail(name + " needs a menu around it");
-  if (!isControl && !isItem && &container != &root_)
-    Fail(name + " belongs on the page itself");
+  // The class's rule is asked before creating, so a refused component never exists.
+  if (const char* refusal = info->PlacementRefusal(container, root_))
+    Fail(name + " " + refusal);
 
   TComponent* component = info->create(root_);
   component->SetLoading(true);
   try {
     component->SetName(name);
-    if (isControl) {
-      static_cast<TControl*>(component)->SetParent(windowed);
-    } else if (isItem) {
-      (menu != nullptr ? menu->Items() : *item).Add(static_cast<TMenuItem*>(component));
-    }
+    component->PlaceIn(container);
   } catch (const std::exception& error) {
     component->Free();
     Fail(error.what());

@@ -62,8 +62,21 @@ const ClassInfo& TControl::StaticClass() {
                                Property<&TControl::SetOnClick>("OnClick")},
                               {},
                               {},
-                              {}};
+                              {},
+                              /*resource=*/nullptr,
+                              /*formText=*/nullptr,
+                              &TControl::PlacementRefusal};
   return info;
+}
+
+const char* TControl::PlacementRefusal(const TComponent& container, const TComponent&) {
+  return dynamic_cast<const TWinControl*>(&container) != nullptr
+             ? nullptr
+             : "needs a windowed control around it";
+}
+
+void TControl::PlaceIn(TComponent& container) {
+  SetParent(dynamic_cast<TWinControl*>(&container));
 }
 
 TControl::TControl(TComponent* owner) : TComponent(owner) {}

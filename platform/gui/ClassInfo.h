@@ -51,6 +51,10 @@ struct FieldInfo {
   bool (*assign)(TComponent& self, TComponent* component);  // false: wrong class
 };
 
+// Why a form resource may not create a component of a class inside container (the component
+// written around it; page is the resource's root), or null where it may.
+using PlacementCheck = const char* (*)(const TComponent& container, const TComponent& page);
+
 // What form resources know of a class. Lookups walk from the class up through its ancestors, so
 // a derived class's entry of a name hides its ancestor's.
 struct ClassInfo {
@@ -63,24 +67,22 @@ struct ClassInfo {
   std::vector<const ClassInfo*> uses;  // classes this page's resource may create
   const char* resource = nullptr;      // name of the class's own form resource
   const char* formText = nullptr;      // or the resource text itself
+  PlacementCheck placement = nullptr;  // null: the parent class's rule
 
   bool InheritsFrom(const ClassInfo& other) const;
   bool InheritsFrom(std::string_view className) const;
   const PropertyInfo* FindProperty(std::string_view propertyName) const;
   const MethodInfo* FindMethod(std::string_view methodName) const;
   const ClassInfo* FindUsedClass(std::string_view className) const;
+  // The placement rule of the class or its nearest ancestor that has one.
+  const char* PlacementRefusal(const TComponent& container, const TComponent& page) const;
 };
 
 // Looks a name up in a property's table; case-insensitive as the form designer writes them.
 bool LookupName(const NameTable& table, std::string_view name, int& value);
 bool SameText(std::string_view a, std::string_view b);
 
-// The reader's side of property setting, implemented in FormReader.cpp.
-int FormValueToInt(const FormValue& value, const PropertyInfo& property);
-unsigned FormValueToSet(const FormValue& value, const PropertyInfo& property);
-bool FormValueToBool(const FormValue& value, const PropertyInfo& property);
-std::string FormValueToString(const FormValue& value, const PropertyInfo& property);
-std::vector<std::string> FormValueToList(const FormValue& value, const PropertyInfo& property);
+// A component reference or a handler name handed on to the reader once the value is a name.
 void DeferReference(FormReader& reader, TComponent& target, const FormValue& value,
                     const PropertyInfo& property, void (*assign)(TComponent&, TComponent*));
 TNotifyEvent BindEvent(FormReader& reader, const FormValue& value, const PropertyInfo& property);

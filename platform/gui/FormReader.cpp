@@ -2,162 +2,20 @@
 
 #include <cctype>
 #include <cstdint>
-#include <limits>
 
 #include "platform/Windows1252.h"
 #include "platform/gui/TComponent.h"
-#include "platform/gui/TControl.h"
-#include "platform/gui/TMenu.h"
-#include "platform/gui/TWinControl.h"
 
 namespace pelk {
-
-// ---- ClassInfo lookups and value conversion --------------------------------------------------
-
-bool SameText(std::string_view a, std::string_view b) {
-  if (a.size() != b.size())
-    return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i]))) {
-      return false;
-    }
-  }
-  return true;
-}
-
-bool ClassInfo::InheritsFrom(const ClassInfo& other) const {
-  for (const ClassInfo* info = this; info != nullptr; info = info->parent) {
-    if (info == &other)
-      return true;
-  }
-  return false;
-}
-
-bool ClassInfo::InheritsFrom(std::string_view className) const {
-  for (const ClassInfo* info = this; info != nullptr; info = info->parent) {
-    if (SameText(info->name, className))
-      return true;
-  }
-  return false;
-}
-
-const PropertyInfo* ClassInfo::FindProperty(std::string_view propertyName) const {
-  for (const ClassInfo* info = this; info != nullptr; info = info->parent) {
-    for (const PropertyInfo& property : info->properties) {
-      if (SameText(property.name, propertyName))
-        return &property;
-    }
-  }
-  return nullptr;
-}
-
-const MethodInfo* ClassInfo::FindMethod(std::string_view methodName) const {
-  for (const ClassInfo* info = this; info != nullptr; info = info->parent) {
-    for (const MethodInfo& method : info->methods) {
-      if (SameText(method.name, methodName))
-        return &method;
-    }
-  }
-  return nullptr;
-}
-
-const ClassInfo* ClassInfo::FindUsedClass(std::string_view className) const {
-  for (const ClassInfo* info = this; info != nullptr; info = info->parent) {
-    for (const ClassInfo* used : info->uses) {
-      if (SameText(used->name, className))
-        return used;
-    }
-  }
-  return nullptr;
-}
-
-bool LookupName(const NameTable& table, std::string_view name, int& value) {
-  for (std::size_t i = 0; i < table.count; ++i) {
-    if (SameText(table.items[i].name, name)) {
-      value = table.items[i].value;
-      return true;
-    }
-  }
-  return false;
-}
-
-namespace {
-[[noreturn]] void WrongValue(const PropertyInfo& property, const char* expected) {
-  throw FormError(std::string(property.name) + " expects " + expected);
-}
-}  // namespace
-
-int FormValueToInt(const FormValue& value, const PropertyInfo& property) {
-  if (value.kind == FormValue::Kind::Integer) {
-    if (value.integer < std::numeric_limits<std::int32_t>::min() ||
-        value.integer > std::numeric_limits<std::int32_t>::max()) {
-      WrongValue(property, "a 32-bit integer");
-    }
-    return static_cast<int>(value.integer);
-  }
-  int named = 0;
-  if (value.kind == FormValue::Kind::Identifier && LookupName(property.names, value.text, named)) {
-    return named;
-  }
-  WrongValue(property, property.names.count > 0 ? "one of its names" : "an integer");
-}
-
-unsigned FormValueToSet(const FormValue& value, const PropertyInfo& property) {
-  if (value.kind != FormValue::Kind::Set)
-    WrongValue(property, "a set [...]");
-  unsigned bits = 0;
-  for (const std::string& item : value.items) {
-    int bit = 0;
-    if (!LookupName(property.names, item, bit))
-      WrongValue(property, "known set members");
-    bits |= static_cast<unsigned>(bit);
-  }
-  return bits;
-}
-
-bool FormValueToBool(const FormValue& value, const PropertyInfo& property) {
-  if (value.kind == FormValue::Kind::Identifier) {
-    if (SameText(value.text, "True"))
-      return true;
-    if (SameText(value.text, "False"))
-      return false;
-  }
-  WrongValue(property, "True or False");
-}
-
-std::string FormValueToString(const FormValue& value, const PropertyInfo& property) {
-  if (value.kind != FormValue::Kind::String)
-    WrongValue(property, "a string");
-  return value.text;
-}
-
-std::vector<std::string> FormValueToList(const FormValue& value, const PropertyInfo& property) {
-  if (value.kind != FormValue::Kind::List)
-    WrongValue(property, "a list (...)");
-  return value.items;
-}
-
-void DeferReference(FormReader& reader, TComponent& target, const FormValue& value,
-                    const PropertyInfo& property, void (*assign)(TComponent&, TComponent*)) {
-  if (value.kind != FormValue::Kind::Identifier)
-    WrongValue(property, "a component name");
-  reader.DeferReference(target, value.text, assign);
-}
-
-TNotifyEvent BindEvent(FormReader& reader, const FormValue& value, const PropertyInfo& property) {
-  if (value.kind != FormValue::Kind::Identifier)
-    WrongValue(property, "a handler name");
-  return reader.BindEvent(value.text);
-}
-
-// ---- the reader -----------------------------------------------------------------------------
 
 FormReader::FormReader(TComponent& root, std::string_view text, std::string_view resourceName)
     : root_(root), text_(text), resourceName_(resourceName) {}
 
 void FormReader::Fail(const std::string& message) const {
-  const int line = position_ < tokens_.size() ? tokens_[position_].line : line_;
+  FailAt(position_ < tokens_.size() ? tokens_[position_].line : line_, message);
+}
+
+void FormReader::FailAt(int line, const std::string& message) const {
   throw FormError(resourceName_ + "(" + std::to_string(line) + "): " + message);
 }
 
@@ -204,17 +62,13 @@ void FormReader::Tokenize() {
       const std::size_t start = i;
       while (i < n && (hex ? std::isxdigit(at(i)) : std::isdigit(at(i)))) {
         const int digit = std::isdigit(at(i)) ? at(i) - '0' : std::tolower(at(i)) - 'a' + 10;
-        if (value > (INT64_C(1) << 40)) {
-          line_ = token.line;
-          position_ = tokens_.size();
-          throw FormError(resourceName_ + "(" + std::to_string(line_) + "): number too large");
-        }
+        if (value > (INT64_C(1) << 40))
+          FailAt(line_, "number too large");
         value = value * base + digit;
         ++i;
       }
-      if (i == start) {
-        throw FormError(resourceName_ + "(" + std::to_string(line_) + "): bad number");
-      }
+      if (i == start)
+        FailAt(line_, "bad number");
       token.kind = Token::Kind::Integer;
       token.integer = negative ? -value : value;
     } else if (c == '\'' || c == '#') {
@@ -223,10 +77,8 @@ void FormReader::Tokenize() {
         if (at(i) == '\'') {
           ++i;
           while (true) {
-            if (i >= n || at(i) == '\n') {
-              throw FormError(resourceName_ + "(" + std::to_string(line_) +
-                              "): unterminated string");
-            }
+            if (i >= n || at(i) == '\n')
+              FailAt(line_, "unterminated string");
             if (at(i) == '\'') {
               if (at(i + 1) == '\'') {
                 token.text += '\'';
@@ -246,9 +98,8 @@ void FormReader::Tokenize() {
           const std::size_t start = i;
           while (i < n && std::isdigit(at(i)) && i - start < 4)
             code = code * 10 + (at(i++) - '0');
-          if (i == start || code > 255) {
-            throw FormError(resourceName_ + "(" + std::to_string(line_) + "): bad character code");
-          }
+          if (i == start || code > 255)
+            FailAt(line_, "bad character code");
           token.text += Windows1252CharToUtf8(static_cast<unsigned char>(code));
         }
       }
@@ -257,7 +108,7 @@ void FormReader::Tokenize() {
       token.text = std::string(1, static_cast<char>(c));
       ++i;
     } else {
-      throw FormError(resourceName_ + "(" + std::to_string(line_) + "): unexpected character");
+      FailAt(line_, "unexpected character");
     }
     tokens_.push_back(std::move(token));
   }
@@ -352,28 +203,15 @@ TComponent* FormReader::CreateChild(TComponent& container, const std::string& na
   if (root_.FindComponent(name) != nullptr || SameText(name, root_.Name())) {
     Fail("duplicate name " + name);
   }
-  // Check the place before creating, so a refused component never exists.
-  const bool isControl = info->InheritsFrom(TControl::StaticClass());
-  const bool isItem = info->InheritsFrom(TMenuItem::StaticClass());
-  auto* windowed = dynamic_cast<TWinControl*>(&container);
-  auto* menu = dynamic_cast<TPopupMenu*>(&container);
-  auto* item = dynamic_cast<TMenuItem*>(&container);
-  if (isControl && windowed == nullptr)
-    Fail(name + " needs a windowed control around it");
-  if (isItem && menu == nullptr && item == nullptr)
-    Fail(name + " needs a menu around it");
-  if (!isControl && !isItem && &container != &root_)
-    Fail(name + " belongs on the page itself");
+  // The class's rule is asked before creating, so a refused component never exists.
+  if (const char* refusal = info->PlacementRefusal(container, root_))
+    Fail(name + " " + refusal);
 
   TComponent* component = info->create(root_);
   component->SetLoading(true);
   try {
     component->SetName(name);
-    if (isControl) {
-      static_cast<TControl*>(component)->SetParent(windowed);
-    } else if (isItem) {
-      (menu != nullptr ? menu->Items() : *item).Add(static_cast<TMenuItem*>(component));
-    }
+    component->PlaceIn(container);
   } catch (const std::exception& error) {
     component->Free();
     Fail(error.what());
@@ -392,7 +230,7 @@ void FormReader::ReadProperty(TComponent& component) {
   try {
     property->apply(component, value, *this, *property);
   } catch (const std::exception& error) {
-    throw FormError(resourceName_ + "(" + std::to_string(line) + "): " + error.what());
+    FailAt(line, error.what());
   }
 }
 
@@ -471,15 +309,13 @@ void FormReader::ResolveReferences() {
     if (!SameText(reference.name, "nil")) {
       component =
           SameText(reference.name, root_.Name()) ? &root_ : root_.FindComponent(reference.name);
-      if (component == nullptr) {
-        throw FormError(resourceName_ + "(" + std::to_string(reference.line) + "): no component " +
-                        reference.name);
-      }
+      if (component == nullptr)
+        FailAt(reference.line, "no component " + reference.name);
     }
     try {
       reference.assign(*reference.target, component);
     } catch (const std::exception& error) {
-      throw FormError(resourceName_ + "(" + std::to_string(reference.line) + "): " + error.what());
+      FailAt(reference.line, error.what());
     }
   }
 }

@@ -32,6 +32,7 @@ class FormReader {
   void DeferReference(TComponent& target, const std::string& name,
                       void (*assign)(TComponent&, TComponent*));
   TNotifyEvent BindEvent(const std::string& methodName);
+  // Throws FormError with the resource name and the line of the token being read.
   [[noreturn]] void Fail(const std::string& message) const;
 
   static constexpr int kMaxDepth = 16;
@@ -51,6 +52,7 @@ class FormReader {
     int line;
   };
 
+  [[noreturn]] void FailAt(int line, const std::string& message) const;
   void Tokenize();
   const Token& Peek() const { return tokens_[position_]; }
   const Token& Next();

@@ -23,4 +23,14 @@ struct FormValue {
   std::vector<std::string> items;  // Set: identifiers; List: strings
 };
 
+struct PropertyInfo;
+
+// A value read as the property's type; FormError (naming the property) for a value of another
+// kind, an integer out of range or a name the property does not know.
+int FormValueToInt(const FormValue& value, const PropertyInfo& property);
+unsigned FormValueToSet(const FormValue& value, const PropertyInfo& property);
+bool FormValueToBool(const FormValue& value, const PropertyInfo& property);
+std::string FormValueToString(const FormValue& value, const PropertyInfo& property);
+std::vector<std::string> FormValueToList(const FormValue& value, const PropertyInfo& property);
+
 }  // namespace pelk

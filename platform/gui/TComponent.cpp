@@ -15,9 +15,18 @@ const ClassInfo& TComponent::StaticClass() {
        Property<&TComponent::SetDesignTop>("Top")},
       {},
       {},
-      {}};
+      {},
+      /*resource=*/nullptr,
+      /*formText=*/nullptr,
+      &TComponent::PlacementRefusal};
   return info;
 }
+
+const char* TComponent::PlacementRefusal(const TComponent& container, const TComponent& page) {
+  return &container == &page ? nullptr : "belongs on the page itself";
+}
+
+void TComponent::PlaceIn(TComponent&) {}
 
 TComponent::TComponent(TComponent* owner) : alive_(std::make_shared<int>(0)), owner_(owner) {
   if (owner_ != nullptr)

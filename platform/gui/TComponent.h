@@ -22,6 +22,14 @@ class TComponent {
   static const ClassInfo& StaticClass();
   virtual const ClassInfo& Class() const { return StaticClass(); }
 
+  // Why a form resource may not create a component of this class inside container, or null. The
+  // class's ClassInfo points here, so the reader asks before the component exists. Anything but
+  // a control or a menu entry belongs on the page itself.
+  static const char* PlacementRefusal(const TComponent& container, const TComponent& page);
+  // Takes a component just created from a resource to its place inside container, once its
+  // class's rule let it in. A plain component stays as it is: its owner, the page, holds it.
+  virtual void PlaceIn(TComponent& container);
+
   // Creates a component owned by owner (which then destroys it).
   template <class T, class... Args>
   static T* Create(TComponent* owner, Args&&... args) {

@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "platform/Exception.h"
 #include "platform/gui/EInvalidOperation.h"
-#include "platform/gui/GuardedCall.h"
 #include "platform/gui/PropertyNames.h"
 #include "platform/gui/TForm.h"
 #include "platform/gui/TMenu.h"
@@ -64,8 +62,21 @@ const ClassInfo& TControl::StaticClass() {
                                Property<&TControl::SetOnClick>("OnClick")},
                               {},
                               {},
-                              {}};
+                              {},
+                              /*resource=*/nullptr,
+                              /*formText=*/nullptr,
+                              &TControl::PlacementRefusal};
   return info;
+}
+
+const char* TControl::PlacementRefusal(const TComponent& container, const TComponent&) {
+  return dynamic_cast<const TWinControl*>(&container) != nullptr
+             ? nullptr
+             : "needs a windowed control around it";
+}
+
+void TControl::PlaceIn(TComponent& container) {
+  SetParent(dynamic_cast<TWinControl*>(&container));
 }
 
 TControl::TControl(TComponent* owner) : TComponent(owner) {}
@@ -351,102 +362,6 @@ void TControl::FontChanged() {
 void TControl::ColorChanged() {
   if (peer_)
     peer_->AppearanceChanged();
-}
-
-void TControl::SetPopupMenu(TPopupMenu* menu) {
-  popupMenu_ = menu;
-  if (menu != nullptr)
-    menu->FreeNotification(this);
-}
-
-void TControl::Notification(TComponent* component, TOperation operation) {
-  TComponent::Notification(component, operation);
-  if (operation == TOperation::opRemove && component != nullptr &&
-      component == static_cast<TComponent*>(popupMenu_)) {
-    popupMenu_ = nullptr;
-  }
-}
-
-void TControl::Click() {
-  if (onClick_)
-    onClick_(this);
-}
-
-void TControl::WndProc(TMessage& message) {
-  switch (message.Msg) {
-    case CM_MOUSEENTER:
-      CMMouseEnter(message);
-      break;
-    case CM_MOUSELEAVE:
-      CMMouseLeave(message);
-      break;
-    default:
-      DefaultHandler(message);
-      break;
-  }
-}
-
-void TControl::DefaultHandler(TMessage& message) {
-  message.Result = 0;
-}
-
-void TControl::CMMouseEnter(TMessage&) {
-  mouseInControl_ = true;
-  if (peer_)
-    peer_->AppearanceChanged();
-}
-
-void TControl::CMMouseLeave(TMessage&) {
-  mouseInControl_ = false;
-  if (peer_)
-    peer_->AppearanceChanged();
-}
-
-std::intptr_t TControl::Perform(std::uint32_t message, std::uintptr_t wParam,
-                                std::intptr_t lParam) {
-  TMessage record{message, wParam, lParam, 0};
-  Guarded([&] { WndProc(record); });
-  return record.Result;
-}
-
-void TControl::Guarded(const std::function<void()>& f) {
-  TForm* form = ParentForm();
-  if (form == nullptr) {
-    f();  // no form to report to: the caller sees the error
-    return;
-  }
-  TForm::DispatchScope scope(form);
-  GuardedCall(form->Context().dialogs, f);
-}
-
-void TControl::ReportError(const char* what) {
-  Guarded([what] { throw Exception(what); });
-}
-
-void TControl::UserClick() {
-  Guarded([this] {
-    if (Enabled())
-      Click();
-  });
-}
-
-void TControl::UserMouseEnter() {
-  Perform(CM_MOUSEENTER);
-}
-void TControl::UserMouseLeave() {
-  Perform(CM_MOUSELEAVE);
-}
-
-bool TControl::UserContextMenu(int screenX, int screenY) {
-  TPopupMenu* menu = nullptr;
-  for (const TControl* control = this; control != nullptr && menu == nullptr;
-       control = control->parent_) {
-    menu = control->popupMenu_;
-  }
-  if (menu == nullptr)
-    return false;
-  Guarded([&] { menu->Popup(screenX, screenY); });
-  return true;
 }
 
 void TControl::ChangeScale(int multiplier, int divisor) {

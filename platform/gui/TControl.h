@@ -23,6 +23,10 @@ class TControl : public TComponent {
   static const ClassInfo& StaticClass();
   const ClassInfo& Class() const override { return StaticClass(); }
 
+  // A resource puts a control inside a windowed control, which becomes its parent.
+  static const char* PlacementRefusal(const TComponent& container, const TComponent& page);
+  void PlaceIn(TComponent& container) override;
+
   TWinControl* Parent() const { return parent_; }
   virtual void SetParent(TWinControl* parent);
   TForm* ParentForm() const;  // the form the control sits on (itself for a form)

@@ -8,13 +8,8 @@
 #include "platform/gui/FormReader.h"
 #include "platform/gui/GuardedCall.h"
 #include "platform/gui/PropertyNames.h"
-#include "platform/gui/TCheckBox.h"
-#include "platform/gui/TImageList.h"
-#include "platform/gui/TMemo.h"
+#include "platform/gui/StockClasses.h"
 #include "platform/gui/TMenu.h"
-#include "platform/gui/TPanel.h"
-#include "platform/gui/TSpeedButton.h"
-#include "platform/gui/TStaticText.h"
 
 namespace pelk {
 
@@ -33,9 +28,7 @@ const ClassInfo& TForm::StaticClass() {
        Property<&TForm::SetOnShow>("OnShow")},
       {},
       {},
-      {&TPanel::StaticClass(), &TMemo::StaticClass(), &TStaticText::StaticClass(),
-       &TCheckBox::StaticClass(), &TSpeedButton::StaticClass(), &TImageList::StaticClass(),
-       &TPopupMenu::StaticClass(), &TMenuItem::StaticClass()}};
+      StockClasses()};
   return info;
 }
 

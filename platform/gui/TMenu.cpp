@@ -21,8 +21,25 @@ const ClassInfo& TMenuItem::StaticClass() {
        Property<&TMenuItem::SetVisible>("Visible"), Property<&TMenuItem::SetOnClick>("OnClick")},
       {},
       {},
-      {}};
+      {},
+      /*resource=*/nullptr,
+      /*formText=*/nullptr,
+      &TMenuItem::PlacementRefusal};
   return info;
+}
+
+const char* TMenuItem::PlacementRefusal(const TComponent& container, const TComponent&) {
+  const bool inMenu = dynamic_cast<const TPopupMenu*>(&container) != nullptr ||
+                      dynamic_cast<const TMenuItem*>(&container) != nullptr;
+  return inMenu ? nullptr : "needs a menu around it";
+}
+
+void TMenuItem::PlaceIn(TComponent& container) {
+  auto* menu = dynamic_cast<TPopupMenu*>(&container);
+  TMenuItem* entries = menu != nullptr ? &menu->Items() : dynamic_cast<TMenuItem*>(&container);
+  if (entries == nullptr)
+    throw EInvalidOperation("menu item cannot be added here");
+  entries->Add(this);
 }
 
 TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner) {}

@@ -30,6 +30,10 @@ class TMenuItem : public TComponent {
   void SetOnClick(TNotifyEvent handler) { onClick_ = std::move(handler); }
   virtual void Click();
 
+  // A resource puts an entry inside a menu or another entry, whose entries it joins.
+  static const char* PlacementRefusal(const TComponent& container, const TComponent& page);
+  void PlaceIn(TComponent& container) override;
+
   int Count() const { return static_cast<int>(items_.size()); }
   TMenuItem* Items(int index) const;
   void Add(TMenuItem* item);

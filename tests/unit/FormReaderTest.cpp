@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -167,6 +168,45 @@ TEST_F(FormReading, MalformedResourcesFailWithTheirLineAndLeaveThePageUsable) {
     }
     EXPECT_EQ(page->ComponentCount(), before) << text;
     page->HotSpeedButtonOK->UserMouseEnter();  // still whole
+  }
+}
+
+// Each class's placement rule refuses a component out of place before it is made: the page is
+// never told of it coming or going. The hot button's rule is its ancestor TControl's.
+TEST_F(FormReading, AComponentOutOfPlaceIsRefusedBeforeItExists) {
+  class TWatchedPage : public TfrmTippTemplate {
+   public:
+    using TfrmTippTemplate::TfrmTippTemplate;
+    void Notification(TComponent* component, TOperation operation) override {
+      if (operation == TOperation::opInsert)
+        ++inserted;
+      TfrmTippTemplate::Notification(component, operation);
+    }
+    int inserted = 0;
+  };
+  const struct {
+    const char* text;
+    const char* error;
+  } cases[] = {
+      {"inherited X: TfrmTippTemplate\n  object M: TMenuItem\n  end\nend\n",
+       "): M needs a menu around it"},
+      {"inherited X: TfrmTippTemplate\n  inherited MemoHelpD: TMemo\n"
+       "    object I: TImageList\n    end\n  end\nend\n",
+       "): I belongs on the page itself"},
+      {"inherited X: TfrmTippTemplate\n  inherited PopupMenu1: TPopupMenu\n"
+       "    object B: THotSpeedButton\n    end\n  end\nend\n",
+       "): B needs a windowed control around it"},
+  };
+  for (const auto& refused : cases) {
+    auto page = CreateForm<TWatchedPage>(services.Services(), state);
+    page->inserted = 0;
+    try {
+      page->ReadFormText(refused.text, "OUT");
+      ADD_FAILURE() << "accepted: " << refused.text;
+    } catch (const FormError& error) {
+      EXPECT_THAT(error.what(), ::testing::EndsWith(refused.error));
+    }
+    EXPECT_EQ(page->inserted, 0) << refused.text;
   }
 }
 

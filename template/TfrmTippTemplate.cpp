@@ -36,7 +36,7 @@ const ClassInfo& TfrmTippTemplate::StaticClass() {
        Field<&T::HotSpeedButtonUndo>("HotSpeedButtonUndo"),
        Field<&T::HotSpeedButtonInfo>("HotSpeedButtonInfo"),
        Field<&T::HotSpeedButtonRegistry>("HotSpeedButtonRegistry")},
-      {&THotSpeedButton::StaticClass()},
+      {&THotSpeedButton::StaticClass},
       "TFRMTIPPTEMPLATE"};
   return info;
 }

@@ -22,7 +22,7 @@ const ClassInfo& TFormPelk412::StaticClass() {
                                Method<&T::CheckBox1Click>("CheckBox1Click"),
                                Method<&T::HotSpeedButtonOKClick>("HotSpeedButtonOKClick")},
                               {Field<&T::CheckBox1>("CheckBox1")},
-                              {&TCheckBox::StaticClass()},
+                              {&TCheckBox::StaticClass},
                               "TFORMPELK412"};
   return info;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -51,6 +52,10 @@ struct FieldInfo {
   bool (*assign)(TComponent& self, TComponent* component);  // false: wrong class
 };
 
+struct ClassInfo;
+// A class named by its StaticClass function, which can stand in a table made at compile time.
+using ClassRef = const ClassInfo& (*)();
+
 // Why a form resource may not create a component of a class inside container (the component
 // written around it; page is the resource's root), or null where it may.
 using PlacementCheck = const char* (*)(const TComponent& container, const TComponent& page);
@@ -61,13 +66,15 @@ struct ClassInfo {
   const char* name;
   const ClassInfo* parent;
   TComponent* (*create)(TComponent& owner);  // null: resources cannot create it
-  std::vector<PropertyInfo> properties;
-  std::vector<MethodInfo> methods;
-  std::vector<FieldInfo> fields;
-  std::vector<const ClassInfo*> uses;  // classes this page's resource may create
-  const char* resource = nullptr;      // name of the class's own form resource
-  const char* formText = nullptr;      // or the resource text itself
-  PlacementCheck placement = nullptr;  // null: the parent class's rule
+  // Tables written in braces where the class's StaticClass() defines its ClassInfo: their arrays
+  // live as long as that static object, with no copy made at start-up.
+  std::initializer_list<PropertyInfo> properties;
+  std::initializer_list<MethodInfo> methods;
+  std::initializer_list<FieldInfo> fields;
+  std::initializer_list<ClassRef> uses;  // classes the page's resource may create
+  const char* resource = nullptr;        // name of the class's own form resource
+  const char* formText = nullptr;        // or the resource text itself
+  PlacementCheck placement = nullptr;    // null: the parent class's rule
 
   bool InheritsFrom(const ClassInfo& other) const;
   bool InheritsFrom(std::string_view className) const;
@@ -167,17 +174,17 @@ TComponent* CreateOwned(TComponent& owner);
 // Table entries: Property<&TControl::SetLeft>("Left"), Method<&TPage::OkClick>("OkClick"),
 // Field<&TPage::Button>("Button"). The setter's argument type picks how the value is read.
 template <auto Setter>
-PropertyInfo Property(const char* name, NameTable names = {}) {
+constexpr PropertyInfo Property(const char* name, NameTable names = {}) {
   return PropertyInfo{name, &detail::ApplyProperty<Setter>, names};
 }
 
 template <auto Handler>
-MethodInfo Method(const char* name) {
+constexpr MethodInfo Method(const char* name) {
   return MethodInfo{name, &detail::CallHandler<Handler>};
 }
 
 template <auto Member>
-FieldInfo Field(const char* name) {
+constexpr FieldInfo Field(const char* name) {
   return FieldInfo{name, &detail::AssignField<Member>};
 }
 

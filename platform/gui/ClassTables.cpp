@@ -58,9 +58,9 @@ const MethodInfo* ClassInfo::FindMethod(std::string_view methodName) const {
 
 const ClassInfo* ClassInfo::FindUsedClass(std::string_view className) const {
   for (const ClassInfo* info = this; info != nullptr; info = info->parent) {
-    for (const ClassInfo* used : info->uses) {
-      if (SameText(used->name, className))
-        return used;
+    for (const ClassRef used : info->uses) {
+      if (SameText(used().name, className))
+        return &used();
     }
   }
   return nullptr;

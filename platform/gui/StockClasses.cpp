@@ -10,10 +10,9 @@
 
 namespace pelk {
 
-std::vector<const ClassInfo*> StockClasses() {
-  return {&TPanel::StaticClass(),     &TMemo::StaticClass(),        &TStaticText::StaticClass(),
-          &TCheckBox::StaticClass(),  &TSpeedButton::StaticClass(), &TImageList::StaticClass(),
-          &TPopupMenu::StaticClass(), &TMenuItem::StaticClass()};
-}
+const std::initializer_list<ClassRef> kStockClasses = {
+    &TPanel::StaticClass,     &TMemo::StaticClass,        &TStaticText::StaticClass,
+    &TCheckBox::StaticClass,  &TSpeedButton::StaticClass, &TImageList::StaticClass,
+    &TPopupMenu::StaticClass, &TMenuItem::StaticClass};
 
 }  // namespace pelk

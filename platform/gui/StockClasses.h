@@ -1,5 +1,5 @@
 #pragma once
-#include <vector>
+#include <initializer_list>
 
 #include "platform/gui/ClassInfo.h"
 
@@ -7,6 +7,6 @@ namespace pelk {
 
 // The classes a form resource may create without its page class listing them: the library's
 // controls, the image list and the menus. TForm names them in its uses, so every page has them.
-std::vector<const ClassInfo*> StockClasses();
+extern const std::initializer_list<ClassRef> kStockClasses;
 
 }  // namespace pelk

@@ -28,7 +28,7 @@ const ClassInfo& TForm::StaticClass() {
        Property<&TForm::SetOnShow>("OnShow")},
       {},
       {},
-      StockClasses()};
+      kStockClasses};
   return info;
 }
 

@@ -40,7 +40,7 @@ class TButtonPage : public TForm {
         {},
         {},
         {},
-        {&THotSpeedButton::StaticClass(), &TTileList::StaticClass()},
+        {&THotSpeedButton::StaticClass, &TTileList::StaticClass},
         nullptr,
         // Images comes after ImageIndex, and the list is created after the buttons.
         "object ButtonPage: TButtonPage\n"

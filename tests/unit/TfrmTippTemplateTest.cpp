@@ -37,7 +37,7 @@ class TTestTipPage : public TRecordingTemplate {
         {Method<&T::HotSpeedButtonOKClick>("HotSpeedButtonOKClick"),
          Method<&T::CheckBox1Click>("CheckBox1Click")},
         {Field<&T::CheckBox1>("CheckBox1")},
-        {&TCheckBox::StaticClass()},
+        {&TCheckBox::StaticClass},
         nullptr,
         "inherited FormTest: TTestTipPage\n"
         "  Caption = 'Kontextmen'#252' f'#252'r Datei-Operationen'\n"

@@ -176,7 +176,7 @@ class Session {
       case 0:
         return nullptr;
       case 1:
-        text_ = std::string(in_.ConsumeIntegralInRange<std::size_t>(0, 70000), 'ä');
+        text_ = std::string(in_.ConsumeIntegralInRange<std::size_t>(0, 70000), '\xE4');
         return text_.c_str();
       default:
         text_ = in_.ConsumeRandomLengthString(40);

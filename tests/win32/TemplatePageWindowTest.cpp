@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,6 +13,7 @@
 #include "platform/win32/Win32System.h"
 #include "template/TfrmTippTemplate.h"
 #include "tests/win32/MessageBoxAnswerer.h"
+#include "tests/win32/ScreenPicture.h"
 
 namespace pelk {
 namespace {
@@ -28,13 +28,6 @@ void Pump(int milliseconds) {
     }
     Sleep(5);
   } while (GetTickCount() < end);
-}
-
-std::uint32_t ScreenPixel(int x, int y) {
-  HDC screen = GetDC(nullptr);
-  const COLORREF color = GetPixel(screen, x, y);
-  ReleaseDC(nullptr, screen);
-  return static_cast<std::uint32_t>(color);  // 0x00BBGGRR
 }
 
 std::uint32_t Rgb(int r, int g, int b) {
@@ -75,84 +68,6 @@ void PressKey(WORD key) {
   SendInput(2, inputs, sizeof(INPUT));
 }
 
-// A minimal PNG (stored deflate blocks) of a screen rectangle.
-class PngWriter {
- public:
-  static bool Save(const std::string& path, int left, int top, int width, int height) {
-    // One copy of the screen rectangle into a top-down 32-bit DIB, then rows of RGB.
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, dib);
-    BitBlt(memory, 0, 0, width, height, screen, left, top, SRCCOPY);
-    GdiFlush();
-    std::string raw;
-    const auto* pixels = static_cast<const std::uint32_t*>(bits);
-    for (int y = 0; y < height && pixels != nullptr; ++y) {
-      raw += '\0';
-      for (int x = 0; x < width; ++x) {
-        const std::uint32_t p = pixels[y * width + x];
-        raw += static_cast<char>((p >> 16) & 0xFF);
-        raw += static_cast<char>((p >> 8) & 0xFF);
-        raw += static_cast<char>(p & 0xFF);
-      }
-    }
-    SelectObject(memory, old);
-    DeleteObject(dib);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    if (pixels == nullptr)
-      return false;
-    std::string zlib = "\x78\x01";
-    for (std::size_t at = 0; at < raw.size(); at += 65535) {
-      const std::size_t n = std::min<std::size_t>(65535, raw.size() - at);
-      zlib += static_cast<char>(at + n == raw.size() ? 1 : 0);
-      zlib += Le16(n) + Le16(~n & 0xFFFF);
-      zlib += raw.substr(at, n);
-    }
-    std::uint32_t a = 1, b = 0;
-    for (unsigned char c : raw) {
-      a = (a + c) % 65521;
-      b = (b + a) % 65521;
-    }
-    zlib += Be32(b << 16 | a);
-    std::string png = "\x89PNG\r\n\x1a\n";
-    png += Chunk("IHDR", Be32(width) + Be32(height) + std::string("\x08\x02\x00\x00\x00", 5));
-    png += Chunk("IDAT", zlib);
-    png += Chunk("IEND", "");
-    std::ofstream out(path, std::ios::binary);
-    out << png;
-    return out.good();
-  }
-
- private:
-  static std::string Le16(std::size_t v) {
-    return std::string{static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF)};
-  }
-  static std::string Be32(std::uint32_t v) {
-    return std::string{static_cast<char>(v >> 24), static_cast<char>(v >> 16),
-                       static_cast<char>(v >> 8), static_cast<char>(v)};
-  }
-  static std::string Chunk(const char* type, const std::string& data) {
-    const std::string body = std::string(type) + data;
-    std::uint32_t crc = 0xFFFFFFFFu;
-    for (unsigned char c : body) {
-      crc ^= c;
-      for (int k = 0; k < 8; ++k)
-        crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
-    }
-    return Be32(static_cast<std::uint32_t>(data.size())) + body + Be32(~crc);
-  }
-};
-
 class TWatchedPage : public TfrmTippTemplate {
  public:
   using TfrmTippTemplate::TfrmTippTemplate;
@@ -191,7 +106,7 @@ class TemplatePageWindow : public ::testing::Test {
     x0 = origin.x;
     y0 = origin.y;
   }
-  std::uint32_t ClientPixel(int x, int y) { return ScreenPixel(x0 + x, y0 + y); }
+  COLORREF ClientPixel(int x, int y) { return ScreenPixel(hwnd, POINT{x, y}); }
 
   Win32System system;
   ModuleState state;
@@ -258,7 +173,7 @@ TEST_F(TemplatePageWindow, ShowsTheFrameTitleAndTilesAtTheirPlaces) {
           << "tile " << i << " at " << k;
     }
   }
-  EXPECT_TRUE(PngWriter::Save("..\\template-page.png", x0, y0, 292, 426));
+  EXPECT_TRUE(SaveScreenPicture("..\\template-page.png", hwnd));
 }
 
 TEST_F(TemplatePageWindow, TheRealPointerSwapsATileToItsHotImageAndBack) {

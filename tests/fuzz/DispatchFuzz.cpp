@@ -12,14 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "module/exports/Module.h"
-#include "module/exports/PageBinding.h"
-#include "platform/headless/HeadlessSystem.h"
-#include "template/HostCommand.h"
 #include "template/RegistryJump.h"
 #include "template/TippActivation.h"
-#include "tip/ContextMenuSwitch.h"
-#include "tip/TFormPelk412.h"
+#include "tests/unit/TipModuleRig.h"
 
 namespace pelk {
 namespace {
@@ -36,29 +31,30 @@ enum class EntryState { Shown, Hidden, Other };
 // A host window that may answer the page's notifications with a command of its own.
 class FuzzHost : public MessageTarget {
  public:
-  FuzzHost(HeadlessSystem& system, Module& module) : system_(system), module_(module) {}
+  explicit FuzzHost(test::TipModuleRig& rig) : rig_(rig) {}
   ~FuzzHost() override { Leave(); }
   void Join() {
     if (!present_)
-      system_.desktop.AddTopLevel(*this);
+      rig_.system.desktop.AddTopLevel(*this);
     present_ = true;
   }
   void Leave() {
     if (present_)
-      system_.desktop.RemoveTopLevel(*this);
+      rig_.system.desktop.RemoveTopLevel(*this);
     present_ = false;
   }
   bool Present() const { return present_; }
 
   std::intptr_t ReceiveMessage(std::uint32_t message, std::uintptr_t wParam,
                                std::intptr_t) override {
-    if (message == 0 || message != module_.State().TippMessage || wParam != answerTo || depth_ > 2)
+    if (message == 0 || message != rig_.module->State().TippMessage || wParam != answerTo ||
+        depth_ > 2)
       return 0;
-    auto* page = dynamic_cast<PageBinding<TFormPelk412>*>(module_.Page());
+    TFormPelk412* page = rig_.Page();
     if (page == nullptr)
       return 0;
     ++depth_;
-    page->Form().Perform(message, answerCode, answerValue);
+    page->Perform(message, answerCode, answerValue);
     --depth_;
     return 0;
   }
@@ -68,29 +64,27 @@ class FuzzHost : public MessageTarget {
   std::intptr_t answerValue = 0;
 
  private:
-  HeadlessSystem& system_;
-  Module& module_;
+  test::TipModuleRig& rig_;
   bool present_ = false;
   int depth_ = 0;
 };
 
 class Session {
  public:
-  explicit Session(FuzzedDataProvider& input) : in_(input) {
-    const int start = in_.ConsumeIntegralInRange(0, 2);
-    SetEntries(start);
+  // The input's first choices: how the entries start, then whether registration fails.
+  explicit Session(FuzzedDataProvider& input)
+      : in_(input), start_(in_.ConsumeIntegralInRange(0, 2)), rig_(in_.ConsumeBool()) {
+    SetEntries(start_);
     initial_ = Entries();
-    system_.desktop.FailRegistration = in_.ConsumeBool();
-    module_ = std::make_unique<Module>(services_, PageFactoryFor<TFormPelk412>());
-    host_ = std::make_unique<FuzzHost>(system_, *module_);
-    system_.dialogs.WhileOpen = [this](const std::string&) { WhileBoxOpen(); };
+    host_ = std::make_unique<FuzzHost>(rig_);
+    rig_.system.dialogs.WhileOpen = [this](const std::string&) { WhileBoxOpen(); };
   }
 
   ~Session() {
     host_.reset();
-    module_.reset();
-    Check(system_.desktop.TopLevelCount() == 0, "a window outlived the module");
-    Check(system_.registry.OpenKeyCount() == 0, "a registry key stayed open");
+    rig_.module.reset();
+    Check(rig_.system.desktop.TopLevelCount() == 0, "a window outlived the module");
+    Check(rig_.system.registry.OpenKeyCount() == 0, "a registry key stayed open");
   }
 
   void Run() {
@@ -101,24 +95,21 @@ class Session {
   }
 
  private:
-  TFormPelk412* Page() {
-    auto* page = dynamic_cast<PageBinding<TFormPelk412>*>(module_->Page());
-    return page ? &page->Form() : nullptr;
-  }
+  TFormPelk412* Page() { return rig_.Page(); }
 
   void SetEntries(int which) {
     // Shown, or hidden the way other tools hide them: some other text, or an empty one.
     auto set = [&](const ContextMenuHandler& handler) {
       const char* text = which == 0 ? handler.classId : which == 1 ? "off" : "";
-      system_.registry.SetValue(RootKey::ClassesRoot, handler.keyPath, "",
-                                RegistryValue::String(text));
+      rig_.system.registry.SetValue(RootKey::ClassesRoot, handler.keyPath, "",
+                                    RegistryValue::String(text));
     };
     set(kCopyToHandler);
     set(kMoveToHandler);
   }
 
   EntryState EntryOf(const ContextMenuHandler& handler) const {
-    const auto value = system_.registry.Value(RootKey::ClassesRoot, handler.keyPath, "");
+    const auto value = rig_.system.registry.Value(RootKey::ClassesRoot, handler.keyPath, "");
     if (!value)
       return EntryState::Hidden;
     return *value == RegistryValue::String(handler.classId) ? EntryState::Shown : EntryState::Other;
@@ -128,16 +119,16 @@ class Session {
   }
 
   void CheckInvariants() {
-    const int changed = module_->ModulChanged();
+    const int changed = rig_.module->ModulChanged();
     Check(changed >= 0 && changed <= 2, "ModulChanged out of 0..2");
-    const int nr = module_->ModulNr();
+    const int nr = rig_.module->ModulNr();
     Check(nr == 1 || nr == 2, "ModulNr out of 1..2");
     const auto entries = Entries();
     Check(entries == initial_ || entries == std::make_pair(EntryState::Shown, EntryState::Shown) ||
               entries == std::make_pair(EntryState::Hidden, EntryState::Hidden),
           "context-menu entries half-written");
-    const std::size_t pages = system_.desktop.TopLevelCount() - (host_->Present() ? 1u : 0u);
-    Check(pages == (module_->HasPage() ? 1u : 0u), "top-level windows do not match the page");
+    const std::size_t pages = rig_.system.desktop.TopLevelCount() - (host_->Present() ? 1u : 0u);
+    Check(pages == (rig_.module->HasPage() ? 1u : 0u), "top-level windows do not match the page");
   }
 
   // A host that closes the page, or sends it some other command, while a box is open.
@@ -145,7 +136,7 @@ class Session {
     if (!closeWhileBoxOpen_ || inBox_ || Page() == nullptr)
       return;
     inBox_ = true;
-    Page()->Perform(module_->State().TippMessage, boxCode_, 0);
+    Page()->Perform(rig_.module->State().TippMessage, boxCode_, 0);
     inBox_ = false;
   }
 
@@ -176,8 +167,7 @@ class Session {
       case 0:
         return nullptr;
       case 1:
-        text_ = std::string(in_.ConsumeIntegralInRange<std::size_t>(0, 70000),
-                            '\xE4');  // ANSI (1252) bytes
+        text_ = std::string(in_.ConsumeIntegralInRange<std::size_t>(0, 70000), '\xE4');
         return text_.c_str();
       default:
         text_ = in_.ConsumeRandomLengthString(40);
@@ -202,9 +192,9 @@ class Session {
         {RootKey::CurrentUser, kRegeditSettingsKey}};
     const auto& key = kKeys[in_.ConsumeIntegralInRange<std::size_t>(0, std::size(kKeys) - 1)];
     if (in_.ConsumeBool())
-      system_.registry.DenyWriteAccess(key.first, key.second);
+      rig_.system.registry.DenyWriteAccess(key.first, key.second);
     else
-      system_.registry.RefuseValueChanges(key.first, key.second);
+      rig_.system.registry.RefuseValueChanges(key.first, key.second);
   }
   void SettingFault() {
     static const RegistryValue kValues[] = {RegistryValue::DWord(0),
@@ -216,7 +206,7 @@ class Session {
                                             {static_cast<RegistryType>(11), std::string(8, '\0')},
                                             {RegistryType::MultiString, std::string("1\0\0", 3)},
                                             {RegistryType::DWord, std::string(1, '\1')}};
-    system_.registry.SetValue(
+    rig_.system.registry.SetValue(
         RootKey::CurrentUser, kSettingsKey, kBSControlValue,
         kValues[in_.ConsumeIntegralInRange<std::size_t>(0, std::size(kValues) - 1)]);
   }
@@ -236,31 +226,31 @@ class Session {
         const char* hint = AnyString();
         const int mask = in_.ConsumeBool() ? 0x1000 : in_.ConsumeIntegral<int>();
         const int helpId = in_.ConsumeIntegral<int>();
-        Check(
-            module_->ModulCreate(left, top, width, height, osType, language,
-                                 caption ? captionCopy.c_str() : nullptr, hint, mask, helpId) == 0,
-            "ModulCreate not 0");
+        Check(rig_.module->ModulCreate(left, top, width, height, osType, language,
+                                       caption ? captionCopy.c_str() : nullptr, hint, mask,
+                                       helpId) == 0,
+              "ModulCreate not 0");
         break;
       }
       case 1: {
-        const int result = module_->ModulFree();
+        const int result = rig_.module->ModulFree();
         Check(result == 0 || result == 1, "ModulFree result");
-        Check(!module_->HasPage(), "page after ModulFree");
-        Check(system_.desktop.TopLevelCount() == (host_->Present() ? 1u : 0u),
+        Check(!rig_.module->HasPage(), "page after ModulFree");
+        Check(rig_.system.desktop.TopLevelCount() == (host_->Present() ? 1u : 0u),
               "a top-level window remains after ModulFree");
         break;
       }
       case 2: {
-        const int result = module_->ModulSaveChanges();
+        const int result = rig_.module->ModulSaveChanges();
         Check(result == 0 || result == 1, "ModulSaveChanges result");
         break;
       }
       case 3:
         if (TFormPelk412* page = Page())
-          page->Perform(module_->State().TippMessage, AnyCode(), AnyParameter());
+          page->Perform(rig_.module->State().TippMessage, AnyCode(), AnyParameter());
         break;
       case 4:
-        system_.desktop.Broadcast(module_->State().TippMessage, AnyCode(), AnyParameter());
+        rig_.system.desktop.Broadcast(rig_.module->State().TippMessage, AnyCode(), AnyParameter());
         break;
       case 5: {
         const auto message = in_.ConsumeIntegral<std::uint32_t>();
@@ -300,30 +290,30 @@ class Session {
         SettingFault();
         break;
       case 15:
-        system_.dialogs.Answers.push_back(in_.ConsumeBool() ? mrYes : mrNo);
+        rig_.system.dialogs.Answers.push_back(in_.ConsumeBool() ? mrYes : mrNo);
         closeWhileBoxOpen_ = in_.ConsumeBool();
         boxCode_ = AnyCode();
         break;
       case 16:
         switch (in_.ConsumeIntegralInRange(0, 4)) {
           case 0:
-            system_.shutdown.RefuseToken = in_.ConsumeBool();
+            rig_.system.shutdown.RefuseToken = in_.ConsumeBool();
             break;
           case 1:
-            system_.shutdown.RefuseAdjust = in_.ConsumeBool();
+            rig_.system.shutdown.RefuseAdjust = in_.ConsumeBool();
             break;
           case 2:
-            system_.shutdown.RefuseExit = in_.ConsumeBool();
+            rig_.system.shutdown.RefuseExit = in_.ConsumeBool();
             break;
           case 3:
-            system_.screen.Dpi = in_.ConsumeBool() ? 120 : in_.ConsumeIntegral<int>();
+            rig_.system.screen.Dpi = in_.ConsumeBool() ? 120 : in_.ConsumeIntegral<int>();
             break;
           default: {
             const int kind = in_.ConsumeIntegralInRange(1, 6);
             if (in_.ConsumeBool())
-              system_.help.Texts[{412, kind}] = std::nullopt;
+              rig_.system.help.Texts[{412, kind}] = std::nullopt;
             else
-              system_.help.Texts[{412, kind}] = in_.ConsumeRandomLengthString(80);
+              rig_.system.help.Texts[{412, kind}] = in_.ConsumeRandomLengthString(80);
           }
         }
         break;
@@ -348,9 +338,8 @@ class Session {
   }
 
   FuzzedDataProvider& in_;
-  HeadlessSystem system_;
-  SystemServices services_ = system_.Services();
-  std::unique_ptr<Module> module_;
+  const int start_;
+  test::TipModuleRig rig_;
   std::unique_ptr<FuzzHost> host_;
   std::pair<EntryState, EntryState> initial_;
   bool closeWhileBoxOpen_ = false;

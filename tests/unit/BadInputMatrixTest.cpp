@@ -10,18 +10,15 @@
 #include <string>
 #include <vector>
 
-#include "module/exports/Module.h"
-#include "module/exports/PageBinding.h"
-#include "tip/TFormPelk412.h"
-#include "platform/headless/HeadlessSystem.h"
-#include "template/HostCommand.h"
 #include "template/RegistryJump.h"
 #include "template/SystemRestart.h"
 #include "template/TippActivation.h"
-#include "tip/ContextMenuSwitch.h"
+#include "tests/unit/TipModuleRig.h"
 
 namespace pelk {
 namespace {
+
+using test::ClosingHost;
 
 constexpr int kSupportedOs = 13;
 constexpr int kSupportedMask = 0x1000;
@@ -55,37 +52,9 @@ void PrintTo(const RegistryPicture& p, std::ostream* out) {
        << ::testing::PrintToString(p.userKeys);
 }
 
-// One fresh module over its own headless system, with both entries shown.
-struct Rig {
-  explicit Rig(bool failRegistration = false) {
-    system.desktop.FailRegistration = failRegistration;
-    module = std::make_unique<Module>(services, PageFactoryFor<TFormPelk412>());
-    Show(true);
-  }
-  void Show(bool shown) {
-    system.registry.SetValue(RootKey::ClassesRoot, kCopyToHandler.keyPath, "",
-                             RegistryValue::String(shown ? kCopyToHandler.classId : "off"));
-    system.registry.SetValue(RootKey::ClassesRoot, kMoveToHandler.keyPath, "",
-                             RegistryValue::String(shown ? kMoveToHandler.classId : "off"));
-  }
-  int Create(int osType = kSupportedOs, int mask = kSupportedMask, const char* caption = "Seite",
-             const char* hint = "Hinweis") {
-    return module->ModulCreate(100, 100, 300, 460, osType, 0, caption, hint, mask, 412);
-  }
-  TFormPelk412* Page() {
-    auto* page = dynamic_cast<PageBinding<TFormPelk412>*>(module->Page());
-    return page ? &page->Form() : nullptr;
-  }
-  bool EntriesShown() const {
-    return system.registry.Value(RootKey::ClassesRoot, kCopyToHandler.keyPath, "") ==
-               RegistryValue::String(kCopyToHandler.classId) &&
-           system.registry.Value(RootKey::ClassesRoot, kMoveToHandler.keyPath, "") ==
-               RegistryValue::String(kMoveToHandler.classId);
-  }
-  bool EntriesHidden() const {
-    return !system.registry.Value(RootKey::ClassesRoot, kCopyToHandler.keyPath, "") &&
-           !system.registry.Value(RootKey::ClassesRoot, kMoveToHandler.keyPath, "");
-  }
+// One fresh module with both entries shown, and what may go wrong in it.
+struct Rig : test::TipModuleRig {
+  using TipModuleRig::TipModuleRig;
   RegistryPicture Picture() const {
     const MemoryRegistryStore& r = system.registry;
     return {r.Value(RootKey::ClassesRoot, kCopyToHandler.keyPath, ""),
@@ -95,19 +64,12 @@ struct Rig {
             r.KeyPaths(RootKey::ClassesRoot),
             r.KeyPaths(RootKey::CurrentUser)};
   }
-  std::intptr_t Command(std::uintptr_t code, std::intptr_t value) {
-    return Page()->Perform(module->State().TippMessage, code, value);
-  }
   bool RangeErrorsOnly() const {
     for (const std::string& text : system.dialogs.Texts())
       if (text != "Range check error")
         return false;
     return true;
   }
-
-  HeadlessSystem system;
-  SystemServices services = system.Services();
-  std::unique_ptr<Module> module;
 };
 
 std::uintptr_t AsWParam(std::int64_t value) {
@@ -166,7 +128,7 @@ TEST(BadInputMatrix, OsTypesOutsideTheTableLockThePageAndWriteNothing) {
     for (std::int32_t mask : {kSupportedMask, 0x3FFFF, -1}) {
       const std::string label = std::to_string(osType) + "/" + std::to_string(mask);
       Rig rig;
-      rig.Show(false);
+      rig.ShowEntries(false, false);
       EXPECT_EQ(rig.Create(osType, mask), 0) << label;
       ASSERT_NE(rig.Page(), nullptr) << label;
       const RegistryPicture before = rig.Picture();
@@ -212,7 +174,7 @@ TEST(BadInputMatrix, NullHugeAndOddStringsAndBoundsMakeAWorkingPage) {
                                  {"", "\r\n\t", "", "\r\n\t"}};
   for (std::size_t i = 0; i < rows.size(); ++i) {
     Rig rig;
-    rig.Create(kSupportedOs, kSupportedMask, rows[i].caption, rows[i].hint);
+    rig.Create(kSupportedOs, kSupportedMask, 0, rows[i].caption, rows[i].hint);
     ASSERT_NE(rig.Page(), nullptr) << i;
     EXPECT_EQ(rig.Page()->Caption(), rows[i].expectedCaption) << i;
     EXPECT_EQ(rig.Page()->StaticTextTitle->Caption(), rows[i].expectedCaption) << i;
@@ -284,7 +246,7 @@ TEST(BadInputMatrix, RefusedWritesChangeNothingAndAreReported) {
   for (const Row& row : entries) {
     for (bool show : {false, true}) {
       Rig rig;
-      rig.Show(!show);
+      rig.ShowEntries(!show, !show);
       if (row.wholeKey)
         rig.system.registry.DenyWriteAccess(row.root, row.key);
       else
@@ -424,28 +386,6 @@ TEST(BadInputMatrix, MissingHelpTextsLeaveEmptyMemosAndAnEmptyJump) {
     EXPECT_TRUE(rig.EntriesShown()) << kind;
   }
 }
-
-// A host window that answers one notification of the page with the close command.
-class ClosingHost : public MessageTarget {
- public:
-  ClosingHost(Rig& rig, std::uintptr_t closeOn) : rig_(rig), closeOn_(closeOn) {
-    rig.system.desktop.AddTopLevel(*this);
-  }
-  ~ClosingHost() override { rig_.system.desktop.RemoveTopLevel(*this); }
-  std::intptr_t ReceiveMessage(std::uint32_t message, std::uintptr_t wParam,
-                               std::intptr_t) override {
-    if (message == rig_.module->State().TippMessage && wParam == closeOn_ && rig_.Page()) {
-      ++closed;
-      rig_.Page()->Perform(message, kCommandClose, 0);
-    }
-    return 0;
-  }
-  int closed = 0;
-
- private:
-  Rig& rig_;
-  std::uintptr_t closeOn_;
-};
 
 TEST(BadInputMatrix, TheHostMayCloseThePageDuringEachOfItsBroadcasts) {
   enum class Trigger { OkButton, SaveChanges, F12, MenuEntry };

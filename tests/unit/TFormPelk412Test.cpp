@@ -3,59 +3,31 @@
 #include <string>
 #include <vector>
 
-#include "module/exports/Module.h"
-#include "module/exports/PageBinding.h"
-#include "tip/TFormPelk412.h"
-#include "platform/headless/HeadlessSystem.h"
-#include "tip/ContextMenuSwitch.h"
+#include "tests/unit/TipModuleRig.h"
 
 namespace pelk {
 namespace {
 
+using test::ClosingHost;
+
 const std::string kCopyTo = kCopyToHandler.keyPath;
 const std::string kMoveTo = kMoveToHandler.keyPath;
 
-// The whole module over the headless system: the exports' Module with the real page factory.
-class TipPage : public ::testing::Test {
+class TipPage : public ::testing::Test, public test::TipModuleRig {
  protected:
-  void ShowEntries(bool copyTo, bool moveTo) {
-    system.registry.SetValue(RootKey::ClassesRoot, kCopyTo, "",
-                             RegistryValue::String(copyTo ? kCopyToHandler.classId : "off"));
-    system.registry.SetValue(RootKey::ClassesRoot, kMoveTo, "",
-                             RegistryValue::String(moveTo ? kMoveToHandler.classId : "off"));
-  }
-  std::optional<RegistryValue> Default(const std::string& key) const {
-    return system.registry.Value(RootKey::ClassesRoot, key, "");
-  }
-  bool Shown(const std::string& key, const char* classId) const {
-    return Default(key) == RegistryValue::String(classId);
-  }
-  void Create(int osType = 13, int mask = 0x1000, int language = 0) {
-    module.ModulCreate(100, 100, 300, 460, osType, language, "Kontextmen\xFC", "Hinweis", mask,
-                       412);
-  }
-  TFormPelk412* Page() {
-    auto* page = dynamic_cast<PageBinding<TFormPelk412>*>(module.Page());
-    return page ? &page->Form() : nullptr;
-  }
   // The OK notifications the page sent, as their values.
   std::vector<std::intptr_t> OkBroadcasts() const {
     std::vector<std::intptr_t> values;
     for (const auto& sent : system.desktop.Broadcasts) {
-      EXPECT_EQ(sent.message, module.State().TippMessage);
+      EXPECT_EQ(sent.message, module->State().TippMessage);
       if (sent.wParam == 9999)
         values.push_back(sent.lParam);
     }
     return values;
   }
-
-  HeadlessSystem system;
-  SystemServices services = system.Services();
-  Module module{services, PageFactoryFor<TFormPelk412>()};
 };
 
 TEST_F(TipPage, TheTypicalRequestSwitchesBothEntriesOffAndTellsTheHost) {
-  ShowEntries(true, true);
   Create();
   TFormPelk412* page = Page();
   ASSERT_NE(page, nullptr);
@@ -68,27 +40,26 @@ TEST_F(TipPage, TheTypicalRequestSwitchesBothEntriesOffAndTellsTheHost) {
   EXPECT_EQ(page->Width(), 300);
   EXPECT_TRUE(page->CheckBox1->Checked());
   EXPECT_TRUE(page->CheckBox1->Enabled());
-  EXPECT_EQ(module.ModulChanged(), 0);  // reading the state is no change
+  EXPECT_EQ(module->ModulChanged(), 0);  // reading the state is no change
 
   page->CheckBox1->UserClick();
   EXPECT_FALSE(page->CheckBox1->Checked());
-  EXPECT_EQ(module.ModulChanged(), 1);
-  EXPECT_TRUE(Shown(kCopyTo, kCopyToHandler.classId));  // nothing written before OK
+  EXPECT_EQ(module->ModulChanged(), 1);
+  EXPECT_TRUE(Shown(kCopyToHandler));  // nothing written before OK
 
   page->HotSpeedButtonOK->UserClick();
-  EXPECT_FALSE(Default(kCopyTo).has_value());
-  EXPECT_FALSE(Default(kMoveTo).has_value());
+  EXPECT_TRUE(EntriesHidden());
   EXPECT_TRUE(system.registry.KeyExists(RootKey::ClassesRoot, kCopyTo));
   EXPECT_TRUE(system.registry.KeyExists(RootKey::ClassesRoot, kMoveTo));
   EXPECT_EQ(system.shell.AssociationNotifications, 1);
   EXPECT_EQ(OkBroadcasts(), std::vector<std::intptr_t>{2});
-  EXPECT_EQ(module.ModulChanged(), 2);
-  EXPECT_EQ(module.ModulNr(), 2);
+  EXPECT_EQ(module->ModulChanged(), 2);
+  EXPECT_EQ(module->ModulNr(), 2);
 
   page->CheckBox1->UserClick();  // a further change
-  EXPECT_EQ(module.ModulChanged(), 1);
-  EXPECT_EQ(module.ModulFree(), 1);
-  EXPECT_EQ(module.ModulFree(), 1);
+  EXPECT_EQ(module->ModulChanged(), 1);
+  EXPECT_EQ(module->ModulFree(), 1);
+  EXPECT_EQ(module->ModulFree(), 1);
   EXPECT_EQ(system.desktop.TopLevelCount(), 0u);
 }
 
@@ -97,25 +68,22 @@ TEST_F(TipPage, OnlyOneEntryShownReadsClearAndOkHidesTheOtherToo) {
   Create();
   EXPECT_FALSE(Page()->CheckBox1->Checked());
   Page()->HotSpeedButtonOK->UserClick();
-  EXPECT_FALSE(Default(kMoveTo).has_value());
-  EXPECT_FALSE(Default(kCopyTo).has_value());
-  EXPECT_EQ(module.ModulChanged(), 0);  // applied, but nothing was changed
+  EXPECT_TRUE(EntriesHidden());
+  EXPECT_EQ(module->ModulChanged(), 0);  // applied, but nothing was changed
 }
 
 TEST_F(TipPage, EveryClickCountsAndOkWritesEvenTheStateThatWasRead) {
-  ShowEntries(true, true);
   system.registry.SetValue(RootKey::ClassesRoot, kCopyTo, "Other", RegistryValue::DWord(7));
   Create();
   Page()->CheckBox1->UserClick();
   Page()->CheckBox1->UserClick();
   EXPECT_TRUE(Page()->CheckBox1->Checked());
-  EXPECT_EQ(module.ModulChanged(), 1);
-  EXPECT_EQ(module.ModulSaveChanges(), 1);
-  EXPECT_TRUE(Shown(kCopyTo, kCopyToHandler.classId));
-  EXPECT_TRUE(Shown(kMoveTo, kMoveToHandler.classId));
+  EXPECT_EQ(module->ModulChanged(), 1);
+  EXPECT_EQ(module->ModulSaveChanges(), 1);
+  EXPECT_TRUE(EntriesShown());
   EXPECT_EQ(system.registry.Value(RootKey::ClassesRoot, kCopyTo, "Other"), RegistryValue::DWord(7));
   EXPECT_EQ(system.shell.AssociationNotifications, 1);
-  EXPECT_EQ(module.ModulChanged(), 2);
+  EXPECT_EQ(module->ModulChanged(), 2);
 
   // OK twice: written and announced twice.
   Page()->HotSpeedButtonOK->UserClick();
@@ -124,16 +92,15 @@ TEST_F(TipPage, EveryClickCountsAndOkWritesEvenTheStateThatWasRead) {
 }
 
 TEST_F(TipPage, UndoTicksTheBoxAndCountsAChangeOnlyWhenItWasClear) {
-  ShowEntries(true, true);
   Create();
   Page()->HotSpeedButtonUndo->UserClick();  // already ticked
-  EXPECT_EQ(module.ModulChanged(), 0);
-  EXPECT_EQ(module.ModulNr(), 1);
+  EXPECT_EQ(module->ModulChanged(), 0);
+  EXPECT_EQ(module->ModulNr(), 1);
   EXPECT_TRUE(system.desktop.Broadcasts.empty());
-  ASSERT_EQ(module.ModulSaveChanges(), 1);
-  EXPECT_TRUE(Shown(kCopyTo, kCopyToHandler.classId));
+  ASSERT_EQ(module->ModulSaveChanges(), 1);
+  EXPECT_TRUE(Shown(kCopyToHandler));
   EXPECT_EQ(OkBroadcasts(), std::vector<std::intptr_t>{1});
-  module.ModulFree();
+  module->ModulFree();
 
   ShowEntries(false, false);
   system.desktop.Broadcasts.clear();
@@ -141,20 +108,18 @@ TEST_F(TipPage, UndoTicksTheBoxAndCountsAChangeOnlyWhenItWasClear) {
   EXPECT_FALSE(Page()->CheckBox1->Checked());
   Page()->HotSpeedButtonUndo->UserClick();
   EXPECT_TRUE(Page()->CheckBox1->Checked());
-  EXPECT_EQ(module.ModulChanged(), 1);
-  EXPECT_EQ(Default(kCopyTo), RegistryValue::String("off"));  // applied only by OK
+  EXPECT_EQ(module->ModulChanged(), 1);
+  EXPECT_EQ(Entry(kCopyToHandler), RegistryValue::String("off"));  // applied only by OK
   EXPECT_TRUE(system.desktop.Broadcasts.empty());
   Page()->HotSpeedButtonOK->UserClick();
-  EXPECT_TRUE(Shown(kCopyTo, kCopyToHandler.classId));
-  EXPECT_TRUE(Shown(kMoveTo, kMoveToHandler.classId));
+  EXPECT_TRUE(EntriesShown());
   EXPECT_EQ(OkBroadcasts(), std::vector<std::intptr_t>{1});
 }
 
 TEST_F(TipPage, ALockedPageNeverReadsNorWritesTheSystemState) {
-  ShowEntries(true, true);
   Create(13, 0x800);
   TFormPelk412* page = Page();
-  EXPECT_FALSE(module.State().TippActive);
+  EXPECT_FALSE(module->State().TippActive);
   EXPECT_FALSE(page->ReadSystemState());
   EXPECT_FALSE(page->CheckBox1->Checked());
   EXPECT_FALSE(page->CheckBox1->Enabled());
@@ -163,118 +128,89 @@ TEST_F(TipPage, ALockedPageNeverReadsNorWritesTheSystemState) {
   EXPECT_TRUE(page->HotSpeedButtonInfo->Enabled());
   EXPECT_TRUE(page->HotSpeedButtonRegistry->Enabled());
   page->CheckBox1->UserClick();  // disabled: no effect
-  EXPECT_EQ(module.ModulChanged(), 0);
+  EXPECT_EQ(module->ModulChanged(), 0);
 
   // The host may still save: the state the user never saw stays as it is.
-  EXPECT_EQ(module.ModulSaveChanges(), 1);
-  EXPECT_TRUE(Shown(kCopyTo, kCopyToHandler.classId));
-  EXPECT_TRUE(Shown(kMoveTo, kMoveToHandler.classId));
+  EXPECT_EQ(module->ModulSaveChanges(), 1);
+  EXPECT_TRUE(EntriesShown());
   EXPECT_EQ(system.shell.AssociationNotifications, 0);
-  EXPECT_TRUE(module.State().TippSaved);
+  EXPECT_TRUE(module->State().TippSaved);
   EXPECT_EQ(OkBroadcasts(), std::vector<std::intptr_t>{2});
 }
 
 TEST_F(TipPage, ASettingOfTheWrongTypeIsReportedOnceAndThePageCannotWrite) {
-  ShowEntries(true, true);
   system.registry.SetValue(RootKey::CurrentUser, "SOFTWARE\\Morvex\\Quillobox", "BSControl",
                            RegistryValue::String("1"));
   Create();
   ASSERT_NE(Page(), nullptr);
   EXPECT_EQ(system.dialogs.Boxes.size(), 1u);
   EXPECT_TRUE(Page()->Visible());
-  EXPECT_TRUE(module.State().TippShown);
-  EXPECT_FALSE(module.State().TippActive);
+  EXPECT_TRUE(module->State().TippShown);
+  EXPECT_FALSE(module->State().TippActive);
   EXPECT_FALSE(Page()->CheckBox1->Checked());
   Page()->CheckBox1->UserClick();
-  EXPECT_EQ(module.ModulSaveChanges(), 1);
-  EXPECT_TRUE(Shown(kCopyTo, kCopyToHandler.classId));
-  EXPECT_TRUE(Shown(kMoveTo, kMoveToHandler.classId));
+  EXPECT_EQ(module->ModulSaveChanges(), 1);
+  EXPECT_TRUE(EntriesShown());
 }
 
 TEST_F(TipPage, ARefusedWriteChangesNothingTellsTheUserAndSkipsTheOkStep) {
-  ShowEntries(true, true);
   system.registry.DenyWriteAccess(RootKey::ClassesRoot, kMoveTo);
   Create(13, 0x1000, 1);
   Page()->CheckBox1->UserClick();
 
-  EXPECT_EQ(module.ModulSaveChanges(), 0);
+  EXPECT_EQ(module->ModulSaveChanges(), 0);
   ASSERT_EQ(system.dialogs.Boxes.size(), 1u);
   const std::string& text = system.dialogs.Boxes[0].text;
   EXPECT_NE(text.find("HKEY_CLASSES_ROOT\\" + kMoveTo), std::string::npos) << text;
   EXPECT_NE(text.find("administrator"), std::string::npos) << text;
-  EXPECT_TRUE(Shown(kCopyTo, kCopyToHandler.classId));
-  EXPECT_TRUE(Shown(kMoveTo, kMoveToHandler.classId));
+  EXPECT_TRUE(EntriesShown());
   EXPECT_TRUE(OkBroadcasts().empty());
-  EXPECT_EQ(module.ModulChanged(), 1);
+  EXPECT_EQ(module->ModulChanged(), 1);
 
   // The page's own OK button: the library reports it, the page keeps running.
   Page()->HotSpeedButtonOK->UserClick();
   EXPECT_EQ(system.dialogs.Boxes.size(), 2u);
-  EXPECT_TRUE(Shown(kCopyTo, kCopyToHandler.classId));
+  EXPECT_TRUE(Shown(kCopyToHandler));
   EXPECT_TRUE(OkBroadcasts().empty());
-  EXPECT_TRUE(module.HasPage());
+  EXPECT_TRUE(module->HasPage());
 }
 
 TEST_F(TipPage, TheHostsCloseCommandEndsThePageAndEveryExportStaysSafe) {
-  EXPECT_EQ(module.ModulSaveChanges(), 0);  // before ModulCreate
-  ShowEntries(true, true);
+  EXPECT_EQ(module->ModulSaveChanges(), 0);  // before ModulCreate
   Create();
-  Page()->Perform(module.State().TippMessage, 0, 0);
-  EXPECT_FALSE(module.HasPage());
+  Command(kCommandClose, 0);
+  EXPECT_FALSE(module->HasPage());
   EXPECT_EQ(system.desktop.TopLevelCount(), 0u);
-  EXPECT_EQ(module.ModulSaveChanges(), 0);
-  EXPECT_EQ(module.ModulChanged(), 0);
-  EXPECT_EQ(module.ModulNr(), 2);
-  EXPECT_EQ(module.ModulFree(), 1);
-  EXPECT_TRUE(Shown(kCopyTo, kCopyToHandler.classId));
+  EXPECT_EQ(module->ModulSaveChanges(), 0);
+  EXPECT_EQ(module->ModulChanged(), 0);
+  EXPECT_EQ(module->ModulNr(), 2);
+  EXPECT_EQ(module->ModulFree(), 1);
+  EXPECT_TRUE(Shown(kCopyToHandler));
 }
 
-// A host window that answers the page's OK notification with the close command.
-class ClosingHost : public MessageTarget {
- public:
-  ClosingHost(Module& module, HeadlessSystem& system) : module_(module) {
-    system.desktop.AddTopLevel(*this);
-  }
-  std::intptr_t ReceiveMessage(std::uint32_t message, std::uintptr_t wParam,
-                               std::intptr_t) override {
-    if (message == module_.State().TippMessage && wParam == 9999) {
-      auto* page = dynamic_cast<PageBinding<TFormPelk412>*>(module_.Page());
-      if (page != nullptr)
-        page->Form().Perform(message, 0, 0);
-    }
-    return 0;
-  }
-
- private:
-  Module& module_;
-};
-
 TEST_F(TipPage, TheHostMayCloseThePageWhileItsOwnBroadcastIsUnderWay) {
-  ShowEntries(true, true);
   Create();
-  ClosingHost host(module, system);
+  ClosingHost host(*this, kNotifyOkDone);
   Page()->CheckBox1->UserClick();
-  EXPECT_EQ(module.ModulSaveChanges(), 1);
-  EXPECT_FALSE(module.HasPage());
-  EXPECT_FALSE(Default(kCopyTo).has_value());
-  EXPECT_EQ(module.ModulChanged(), 2);
+  EXPECT_EQ(module->ModulSaveChanges(), 1);
+  EXPECT_FALSE(module->HasPage());
+  EXPECT_FALSE(Entry(kCopyToHandler).has_value());
+  EXPECT_EQ(module->ModulChanged(), 2);
 
   Create();
   Page()->HotSpeedButtonOK->UserClick();  // the same from the page's own button
-  EXPECT_FALSE(module.HasPage());
+  EXPECT_FALSE(module->HasPage());
   EXPECT_TRUE(system.dialogs.Boxes.empty());
-  system.desktop.RemoveTopLevel(host);
 }
 
 TEST_F(TipPage, ASecondPageInTheSameLoadDoesNotCountItsReadingAsAChange) {
-  ShowEntries(true, true);
   Create();
-  EXPECT_EQ(module.ModulFree(), 1);
+  EXPECT_EQ(module->ModulFree(), 1);
   Create();
   EXPECT_TRUE(Page()->CheckBox1->Checked());
-  EXPECT_EQ(module.ModulChanged(), 0);
+  EXPECT_EQ(module->ModulChanged(), 0);
   Page()->CheckBox1->UserClick();
-  EXPECT_EQ(module.ModulChanged(), 1);
+  EXPECT_EQ(module->ModulChanged(), 1);
 }
 
 TEST_F(TipPage, TheCheckBoxCaptionFollowsTheLanguage) {

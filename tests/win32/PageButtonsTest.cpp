@@ -11,6 +11,7 @@
 #include "tests/win32/ProcessWindows.h"
 #include "tests/win32/RealInput.h"
 #include "tests/win32/RegistryFixture.h"
+#include "tests/win32/ScreenPicture.h"
 
 namespace pelk {
 namespace {
@@ -131,14 +132,6 @@ TEST(PageButtons, F12SwitchesWindowsOnceAndBringsThePageToTheFront) {
   EXPECT_EQ(receiver.Count(200, 0), 1);
   EXPECT_EQ(receiver.All().size(), 1u);
   DestroyWindow(cover);
-}
-
-COLORREF ScreenPixel(HWND window, POINT client) {
-  ClientToScreen(window, &client);
-  HDC screen = GetDC(nullptr);
-  const COLORREF colour = GetPixel(screen, client.x, client.y);
-  ReleaseDC(nullptr, screen);
-  return colour;
 }
 
 TEST(PageButtons, TheRealPointerLightsUpEachButtonAndLeavesItAsItWas) {

@@ -63,22 +63,29 @@ void MovePointerAway() {
   DrainInput();
 }
 
-bool ClickAt(HWND window, POINT client) {
+namespace {
+
+bool PressButtonAt(HWND window, POINT client, DWORD downFlag, DWORD upFlag) {
   if (!MovePointerTo(window, client))
     return false;
-  const bool down = SendOne(MouseInput(MOUSEEVENTF_LEFTDOWN));
-  const bool up = SendOne(MouseInput(MOUSEEVENTF_LEFTUP));
+  const bool down = SendOne(MouseInput(downFlag));
+  const bool up = SendOne(MouseInput(upFlag));
   DrainInput();
   return down && up;
 }
 
+}  // namespace
+
+bool ClickAt(HWND window, POINT client) {
+  return PressButtonAt(window, client, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+}
+
 bool RightClickAt(HWND window, POINT client) {
-  if (!MovePointerTo(window, client))
-    return false;
-  const bool down = SendOne(MouseInput(MOUSEEVENTF_RIGHTDOWN));
-  const bool up = SendOne(MouseInput(MOUSEEVENTF_RIGHTUP));
-  DrainInput();
-  return down && up;
+  return PressButtonAt(window, client, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+}
+
+bool MiddleClickAt(HWND window, POINT client) {
+  return PressButtonAt(window, client, MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP);
 }
 
 bool PressKey(WORD virtualKey) {

@@ -20,8 +20,9 @@ bool MovePointerTo(HWND window, POINT client);
 // Moves the pointer to the screen's top left corner, off any test window.
 void MovePointerAway();
 
-// Moves the pointer there and presses and releases the right button.
+// Moves the pointer there and presses and releases the right, or the middle, button.
 bool RightClickAt(HWND window, POINT client);
+bool MiddleClickAt(HWND window, POINT client);
 
 // Presses and releases a key (a virtual-key code such as VK_F12) for the focused window.
 bool PressKey(WORD virtualKey);

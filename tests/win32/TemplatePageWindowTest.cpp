@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,28 +13,12 @@
 #include "platform/win32/Win32System.h"
 #include "template/TfrmTippTemplate.h"
 #include "tests/win32/MessageBoxAnswerer.h"
+#include "tests/win32/PageSession.h"
+#include "tests/win32/RealInput.h"
+#include "tests/win32/ScreenPicture.h"
 
 namespace pelk {
 namespace {
-
-void Pump(int milliseconds) {
-  const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
-  do {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-    Sleep(5);
-  } while (GetTickCount() < end);
-}
-
-std::uint32_t ScreenPixel(int x, int y) {
-  HDC screen = GetDC(nullptr);
-  const COLORREF color = GetPixel(screen, x, y);
-  ReleaseDC(nullptr, screen);
-  return static_cast<std::uint32_t>(color);  // 0x00BBGGRR
-}
 
 std::uint32_t Rgb(int r, int g, int b) {
   return static_cast<std::uint32_t>(RGB(r, g, b));
@@ -45,113 +28,6 @@ std::uint32_t Rgb(int r, int g, int b) {
 std::uint32_t FromBitmap(std::uint32_t rgb) {
   return Rgb((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
-
-void MoveMouse(int x, int y) {
-  SetCursorPos(x, y);
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-  input.mi.dy = y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &input, sizeof input);
-}
-
-void LeftClick() {
-  INPUT inputs[2]{};
-  inputs[0].type = INPUT_MOUSE;
-  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  inputs[1].type = INPUT_MOUSE;
-  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, inputs, sizeof(INPUT));
-}
-
-void PressKey(WORD key) {
-  INPUT inputs[2]{};
-  inputs[0].type = INPUT_KEYBOARD;
-  inputs[0].ki.wVk = key;
-  inputs[1].type = INPUT_KEYBOARD;
-  inputs[1].ki.wVk = key;
-  inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, inputs, sizeof(INPUT));
-}
-
-// A minimal PNG (stored deflate blocks) of a screen rectangle.
-class PngWriter {
- public:
-  static bool Save(const std::string& path, int left, int top, int width, int height) {
-    // One copy of the screen rectangle into a top-down 32-bit DIB, then rows of RGB.
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, dib);
-    BitBlt(memory, 0, 0, width, height, screen, left, top, SRCCOPY);
-    GdiFlush();
-    std::string raw;
-    const auto* pixels = static_cast<const std::uint32_t*>(bits);
-    for (int y = 0; y < height && pixels != nullptr; ++y) {
-      raw += '\0';
-      for (int x = 0; x < width; ++x) {
-        const std::uint32_t p = pixels[y * width + x];
-        raw += static_cast<char>((p >> 16) & 0xFF);
-        raw += static_cast<char>((p >> 8) & 0xFF);
-        raw += static_cast<char>(p & 0xFF);
-      }
-    }
-    SelectObject(memory, old);
-    DeleteObject(dib);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    if (pixels == nullptr)
-      return false;
-    std::string zlib = "\x78\x01";
-    for (std::size_t at = 0; at < raw.size(); at += 65535) {
-      const std::size_t n = std::min<std::size_t>(65535, raw.size() - at);
-      zlib += static_cast<char>(at + n == raw.size() ? 1 : 0);
-      zlib += Le16(n) + Le16(~n & 0xFFFF);
-      zlib += raw.substr(at, n);
-    }
-    std::uint32_t a = 1, b = 0;
-    for (unsigned char c : raw) {
-      a = (a + c) % 65521;
-      b = (b + a) % 65521;
-    }
-    zlib += Be32(b << 16 | a);
-    std::string png = "\x89PNG\r\n\x1a\n";
-    png += Chunk("IHDR", Be32(width) + Be32(height) + std::string("\x08\x02\x00\x00\x00", 5));
-    png += Chunk("IDAT", zlib);
-    png += Chunk("IEND", "");
-    std::ofstream out(path, std::ios::binary);
-    out << png;
-    return out.good();
-  }
-
- private:
-  static std::string Le16(std::size_t v) {
-    return std::string{static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF)};
-  }
-  static std::string Be32(std::uint32_t v) {
-    return std::string{static_cast<char>(v >> 24), static_cast<char>(v >> 16),
-                       static_cast<char>(v >> 8), static_cast<char>(v)};
-  }
-  static std::string Chunk(const char* type, const std::string& data) {
-    const std::string body = std::string(type) + data;
-    std::uint32_t crc = 0xFFFFFFFFu;
-    for (unsigned char c : body) {
-      crc ^= c;
-      for (int k = 0; k < 8; ++k)
-        crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
-    }
-    return Be32(static_cast<std::uint32_t>(data.size())) + body + Be32(~crc);
-  }
-};
 
 class TWatchedPage : public TfrmTippTemplate {
  public:
@@ -183,22 +59,16 @@ class TemplatePageWindow : public ::testing::Test {
     state.ValidOsMask = 0x200;
     page = CreateForm<TWatchedPage>(system.Services(), state);
     page->Show();
-    Pump(150);
+    PumpFor(150);
     hwnd = reinterpret_cast<HWND>(page->Handle());
     ASSERT_NE(hwnd, nullptr);
-    POINT origin{0, 0};
-    ClientToScreen(hwnd, &origin);
-    x0 = origin.x;
-    y0 = origin.y;
   }
-  std::uint32_t ClientPixel(int x, int y) { return ScreenPixel(x0 + x, y0 + y); }
+  COLORREF ClientPixel(int x, int y) { return ScreenPixel(hwnd, POINT{x, y}); }
 
   Win32System system;
   ModuleState state;
   std::unique_ptr<TWatchedPage> page;
   HWND hwnd = nullptr;
-  int x0 = 0;
-  int y0 = 0;
 };
 
 TEST_F(TemplatePageWindow, ShowsTheFrameTitleAndTilesAtTheirPlaces) {
@@ -258,7 +128,7 @@ TEST_F(TemplatePageWindow, ShowsTheFrameTitleAndTilesAtTheirPlaces) {
           << "tile " << i << " at " << k;
     }
   }
-  EXPECT_TRUE(PngWriter::Save("..\\template-page.png", x0, y0, 292, 426));
+  EXPECT_TRUE(SaveScreenPicture("..\\template-page.png", hwnd));
 }
 
 TEST_F(TemplatePageWindow, TheRealPointerSwapsATileToItsHotImageAndBack) {
@@ -267,16 +137,16 @@ TEST_F(TemplatePageWindow, TheRealPointerSwapsATileToItsHotImageAndBack) {
   TBitmap hot;
   page->ImageList1->GetBitmap(4, normal);
   page->ImageList1->GetBitmap(5, hot);
-  MoveMouse(x0 + 150, y0 + 250);
-  Pump(100);
-  MoveMouse(x0 + 218, y0 + 399);
-  Pump(200);
+  MovePointerTo(hwnd, POINT{150, 250});
+  PumpFor(100);
+  MovePointerTo(hwnd, POINT{218, 399});
+  PumpFor(200);
   EXPECT_TRUE(button->MouseInControl());
   EXPECT_EQ(button->Glyph(), hot);
   EXPECT_EQ(button->Cursor(), crHandPoint);
   EXPECT_EQ(ClientPixel(200 + 2 + 15, 383 + 15), FromBitmap(hot.Pixel(15, 15)));
-  MoveMouse(x0 + 150, y0 + 250);
-  Pump(200);
+  MovePointerTo(hwnd, POINT{150, 250});
+  PumpFor(200);
   EXPECT_FALSE(button->MouseInControl());
   EXPECT_EQ(button->Glyph(), normal);
   EXPECT_EQ(ClientPixel(200 + 2 + 15, 383 + 15), FromBitmap(normal.Pixel(15, 15)));
@@ -285,26 +155,24 @@ TEST_F(TemplatePageWindow, TheRealPointerSwapsATileToItsHotImageAndBack) {
 TEST_F(TemplatePageWindow, F12ReachesTheMenuHandlerFromThePageAndFromAChild) {
   SetForegroundWindow(hwnd);
   SetFocus(hwnd);
-  Pump(50);
+  PumpFor(50);
   PressKey(VK_F12);
-  Pump(100);
+  PumpFor(100);
   EXPECT_EQ(page->switches, 1);
   SetFocus(reinterpret_cast<HWND>(page->MemoHelpD->Handle()));
-  Pump(50);
+  PumpFor(50);
   PressKey(VK_F12);
-  Pump(100);
+  PumpFor(100);
   EXPECT_EQ(page->switches, 2);
   PressKey(VK_F11);
-  Pump(50);
+  PumpFor(50);
   EXPECT_EQ(page->switches, 2);
 }
 
 TEST_F(TemplatePageWindow, AnErrorInAClickHandlerIsShownInAMessageBoxAndThePageGoesOn) {
   MessageBoxAnswerer answerer(GetCurrentThreadId(), IDOK);
-  MoveMouse(x0 + 218, y0 + 399);
-  Pump(50);
-  LeftClick();
-  Pump(300);
+  ClickAt(hwnd, POINT{218, 399});
+  PumpFor(300);
   answerer.Join();
   EXPECT_TRUE(answerer.Answered());
   EXPECT_EQ(answerer.Text(), "Range check");
@@ -314,17 +182,15 @@ TEST_F(TemplatePageWindow, AnErrorInAClickHandlerIsShownInAMessageBoxAndThePageG
 
 TEST_F(TemplatePageWindow, APageDestroyedFromItsButtonOrItsWindowProcedureIsLeftAlone) {
   page->onOk = [this] { page.reset(); };
-  MoveMouse(x0 + 34, y0 + 399);
-  Pump(50);
-  LeftClick();
-  Pump(200);
+  ClickAt(hwnd, POINT{34, 399});
+  PumpFor(200);
   EXPECT_EQ(page, nullptr);
   EXPECT_FALSE(IsWindow(hwnd));
 
   page = CreateForm<TWatchedPage>(system.Services(), state);
   page->SetDestroyRequest([this] { page.reset(); });
   page->Show();
-  Pump(50);
+  PumpFor(50);
   HWND second = reinterpret_cast<HWND>(page->Handle());
   EXPECT_EQ(SendMessageA(second, WM_APP + 1, 0, 0), 0);
   EXPECT_EQ(page, nullptr);
@@ -334,146 +200,84 @@ TEST_F(TemplatePageWindow, APageDestroyedFromItsButtonOrItsWindowProcedureIsLeft
   EXPECT_FALSE(GetClassInfoA(GetModuleHandleA(nullptr), "PelkSpeedButton", &info));
 }
 
-struct FoundTip {
-  HWND hwnd = nullptr;
-};
-
 constexpr char kHintClass[] = "PelkHint";
 
-BOOL CALLBACK FindVisibleTip(HWND hwnd, LPARAM lParam) {
+BOOL CALLBACK FindVisibleTip(HWND hwnd, LPARAM found) {
   char name[64] = {};
   GetClassNameA(hwnd, name, sizeof name);
   if (std::string(name) == kHintClass && IsWindowVisible(hwnd)) {
-    reinterpret_cast<FoundTip*>(lParam)->hwnd = hwnd;
+    *reinterpret_cast<HWND*>(found) = hwnd;
     return FALSE;
   }
   return TRUE;
 }
 
 HWND VisibleHint() {
-  FoundTip tip;
+  HWND tip = nullptr;
   EnumThreadWindows(GetCurrentThreadId(), &FindVisibleTip, reinterpret_cast<LPARAM>(&tip));
-  return tip.hwnd;
+  return tip;
 }
 
 TEST_F(TemplatePageWindow, AButtonsHintShowsUnderThePointerAndGoesWhenItLeaves) {
   page->HotSpeedButtonOK->SetHint("Changes will be saved immediately");
   page->HotSpeedButtonUndo->SetHint("Restore defaults");
   page->HotSpeedButtonUndo->SetShowHint(false);
-  MoveMouse(x0 + 150, y0 + 250);
-  Pump(100);
-  MoveMouse(x0 + 34, y0 + 399);
-  FoundTip tip;
-  for (int i = 0; i < 40 && tip.hwnd == nullptr; ++i) {
-    Pump(50);
-    EnumThreadWindows(GetCurrentThreadId(), &FindVisibleTip, reinterpret_cast<LPARAM>(&tip));
-  }
-  ASSERT_NE(tip.hwnd, nullptr);
+  MovePointerTo(hwnd, POINT{150, 250});
+  PumpFor(100);
+  MovePointerTo(hwnd, POINT{34, 399});
+  HWND tip = nullptr;
+  PumpUntil([&] { return (tip = VisibleHint()) != nullptr; }, 2000);
+  ASSERT_NE(tip, nullptr);
   char text[128] = {};
-  GetWindowTextA(tip.hwnd, text, sizeof text);
+  GetWindowTextA(tip, text, sizeof text);
   EXPECT_STREQ(text, "Changes will be saved immediately");
   // Below the pointer, on the screen, owned by the page and not taking the focus from it.
   RECT rect;
-  GetWindowRect(tip.hwnd, &rect);
-  EXPECT_GE(rect.top, y0 + 399);
-  EXPECT_LE(rect.left, x0 + 34);
+  GetWindowRect(tip, &rect);
+  MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&rect), 2);
+  EXPECT_GE(rect.top, 399);
+  EXPECT_LE(rect.left, 34);
   EXPECT_GT(rect.right - rect.left, 40);
-  EXPECT_EQ(GetWindow(tip.hwnd, GW_OWNER), hwnd);
-  EXPECT_NE(GetForegroundWindow(), tip.hwnd);
+  EXPECT_EQ(GetWindow(tip, GW_OWNER), hwnd);
+  EXPECT_NE(GetForegroundWindow(), tip);
   // Leaving the button takes it away (Wine tells of the leave within its hover time); so does a
   // click (a middle one: it runs nothing).
-  MoveMouse(x0 + 150, y0 + 250);
-  for (int i = 0; i < 40 && VisibleHint() != nullptr; ++i)
-    Pump(50);
+  MovePointerTo(hwnd, POINT{150, 250});
+  PumpUntil([] { return VisibleHint() == nullptr; }, 2000);
   EXPECT_EQ(VisibleHint(), nullptr);
-  MoveMouse(x0 + 34, y0 + 399);
-  for (int i = 0; i < 40 && VisibleHint() == nullptr; ++i)
-    Pump(50);
+  MovePointerTo(hwnd, POINT{34, 399});
+  PumpUntil([] { return VisibleHint() != nullptr; }, 2000);
   ASSERT_NE(VisibleHint(), nullptr);
-  INPUT click[2]{};
-  click[0].type = click[1].type = INPUT_MOUSE;
-  click[0].mi.dwFlags = MOUSEEVENTF_MIDDLEDOWN;
-  click[1].mi.dwFlags = MOUSEEVENTF_MIDDLEUP;
-  SendInput(2, click, sizeof(INPUT));
-  Pump(50);
+  MiddleClickAt(hwnd, POINT{34, 399});
+  PumpFor(50);
   EXPECT_EQ(VisibleHint(), nullptr);
   // It stays away while the pointer rests there after the click.
-  Pump(700);
+  PumpFor(700);
   EXPECT_EQ(VisibleHint(), nullptr);
 
   // A control whose hints are off shows none.
-  MoveMouse(x0 + 150, y0 + 250);
-  Pump(300);
-  MoveMouse(x0 + 74, y0 + 399);
-  tip.hwnd = nullptr;
+  MovePointerTo(hwnd, POINT{150, 250});
+  PumpFor(300);
+  MovePointerTo(hwnd, POINT{74, 399});
+  tip = nullptr;
   for (int i = 0; i < 30; ++i) {
-    Pump(50);
-    EnumThreadWindows(GetCurrentThreadId(), &FindVisibleTip, reinterpret_cast<LPARAM>(&tip));
-    if (tip.hwnd != nullptr) {
-      GetWindowTextA(tip.hwnd, text, sizeof text);
+    PumpFor(50);
+    if (HWND shown = VisibleHint())
+      tip = shown;
+    if (tip != nullptr) {
+      GetWindowTextA(tip, text, sizeof text);
       EXPECT_STRNE(text, "Restore defaults");
     }
   }
 }
 
-// From a helper thread: waits for the pop-up menu of the given thread, reads the menu, then
-// picks the first entry with the keyboard as a user would.
-struct MenuPicker {
-  DWORD thread = 0;
-  bool seen = false;
-  std::string entry;
-
-  static BOOL CALLBACK FindMenu(HWND hwnd, LPARAM lParam) {
-    char name[16] = {};
-    GetClassNameA(hwnd, name, sizeof name);
-    if (std::string(name) == "#32768" && IsWindowVisible(hwnd)) {
-      *reinterpret_cast<HWND*>(lParam) = hwnd;
-      return FALSE;
-    }
-    return TRUE;
-  }
-
-  static DWORD WINAPI Run(void* self) {
-    auto* picker = static_cast<MenuPicker*>(self);
-    for (int i = 0; i < 200; ++i) {
-      HWND menu = nullptr;
-      EnumWindows(&FindMenu, reinterpret_cast<LPARAM>(&menu));
-      if (menu != nullptr) {
-        picker->seen = true;
-        HMENU handle = reinterpret_cast<HMENU>(SendMessageA(menu, 0x01E1, 0, 0));  // MN_GETHMENU
-        char text[64] = {};
-        GetMenuStringA(handle, 0, text, sizeof text, MF_BYPOSITION);
-        picker->entry = text;
-        PressKey(VK_DOWN);
-        Sleep(50);
-        PressKey(VK_RETURN);
-        return 0;
-      }
-      Sleep(20);
-    }
-    return 0;
-  }
-};
-
 TEST_F(TemplatePageWindow, ARightClickOnAChildOpensThePagesMenuAndItsEntryRuns) {
   MenuPicker picker;
-  picker.thread = GetCurrentThreadId();
-  HANDLE helper = CreateThread(nullptr, 0, &MenuPicker::Run, &picker, 0, nullptr);
-  ASSERT_NE(helper, nullptr);
-  MoveMouse(x0 + 100, y0 + 80);  // over the help memo
-  Pump(50);
-  INPUT inputs[2]{};
-  inputs[0].type = INPUT_MOUSE;
-  inputs[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
-  inputs[1].type = INPUT_MOUSE;
-  inputs[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
-  SendInput(2, inputs, sizeof(INPUT));
-  for (int i = 0; i < 60 && page->switches == 0; ++i)
-    Pump(50);
-  WaitForSingleObject(helper, 5000);
-  CloseHandle(helper);
-  EXPECT_TRUE(picker.seen);
-  EXPECT_EQ(picker.entry, "Fenster wechseln\tF12");
+  RightClickAt(hwnd, POINT{100, 80});  // over the help memo
+  PumpUntil([&] { return page->switches != 0; }, 3000);
+  picker.Join();
+  EXPECT_TRUE(picker.Seen());
+  EXPECT_EQ(picker.Entry(), "Fenster wechseln\tF12");
   EXPECT_EQ(page->switches, 1);
   EXPECT_EQ(page->PopupMenu1->PopupCount(), 1);
 }
@@ -517,7 +321,7 @@ TEST_F(TemplatePageWindow, WindowsAreMadeOnFirstShowStackedLaterInFrontAndGoInOn
   hidden->SetBounds(40, 30, 320, 470);
   hidden->SetCaption("Gezeigt");
   hidden->Show();
-  Pump(50);
+  PumpFor(50);
   HWND shown = reinterpret_cast<HWND>(hidden->Handle());
   ASSERT_NE(shown, nullptr);
   RECT rect;
@@ -615,25 +419,22 @@ TEST_F(TemplatePageWindow, ReadWindowsSitAtTheirControlsBoundsAndOneHintWindowSe
   EXPECT_TRUE(TipsOwnedBy(hwnd).empty());
   page->HotSpeedButtonInfo->SetHint("Info");
   page->HotSpeedButtonRegistry->SetHint("Registry");
-  POINT origin{0, 0};
-  ClientToScreen(hwnd, &origin);
-  MoveMouse(origin.x + 218, origin.y + 390);
-  Pump(100);
-  MoveMouse(origin.x + 218, origin.y + 399);
-  Pump(700);
-  MoveMouse(origin.x + 258, origin.y + 399);
-  Pump(700);
+  MovePointerTo(hwnd, POINT{218, 390});
+  PumpFor(100);
+  MovePointerTo(hwnd, POINT{218, 399});
+  PumpFor(700);
+  MovePointerTo(hwnd, POINT{258, 399});
+  PumpFor(700);
   const std::vector<HWND> tips = TipsOwnedBy(hwnd);
   ASSERT_EQ(tips.size(), 1u);
   char text[32] = {};
   GetWindowTextA(tips.front(), text, sizeof text);
   EXPECT_STREQ(text, "Registry");
-  MoveMouse(origin.x + 218, origin.y + 399);
-  Pump(100);
+  MovePointerTo(hwnd, POINT{218, 399});
+  PumpFor(100);
   EXPECT_TRUE(page->HotSpeedButtonInfo->MouseInControl());
-  MoveMouse(origin.x + 150, origin.y + 250);
-  for (int i = 0; i < 40 && page->HotSpeedButtonInfo->MouseInControl(); ++i)
-    Pump(50);
+  MovePointerTo(hwnd, POINT{150, 250});
+  PumpUntil([&] { return !page->HotSpeedButtonInfo->MouseInControl(); }, 2000);
   EXPECT_FALSE(page->HotSpeedButtonInfo->MouseInControl());
   EXPECT_FALSE(IsWindowVisible(tips.front()));
 }

@@ -87,9 +87,9 @@ HWND FindChildByText(HWND parent, const std::string& text) {
   return search.found;
 }
 
-PageSession::PageSession() {
+PageSession::PageSession(const char* library) {
   morvex_ = RegisterWindowMessageA("Morvex");
-  dll_ = LoadLibraryA("Pelk412.dll");
+  dll_ = LoadLibraryA(library);
   if (!dll_) {
     loadError_ = GetLastError();
     return;
@@ -100,7 +100,7 @@ PageSession::PageSession() {
   saveChanges_ = Export<NoArgumentFn>(dll_, "ModulSaveChanges");
   nr_ = Export<NoArgumentFn>(dll_, "ModulNr");
   if (!create_ || !free_ || !changed_ || !saveChanges_ || !nr_) {
-    ADD_FAILURE() << "Pelk412.dll lacks an export";
+    ADD_FAILURE() << library << " lacks an export";
     FreeLibrary(dll_);
     dll_ = nullptr;
   }

@@ -38,7 +38,8 @@ void PumpFor(DWORD milliseconds);
 // starts from the module's initial state.
 class PageSession {
  public:
-  PageSession();
+  // Loads the tip library from the test's folder.
+  explicit PageSession(const char* library = "Pelk412.dll");
   ~PageSession();
   PageSession(const PageSession&) = delete;
   PageSession& operator=(const PageSession&) = delete;

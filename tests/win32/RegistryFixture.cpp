@@ -37,6 +37,19 @@ bool KeyExists(HKEY root, const std::string& path) {
   return static_cast<bool>(Key(root, path, false, KEY_READ));
 }
 
+std::optional<DWORD> ReadDwordValue(HKEY root, const std::string& path, const std::string& name) {
+  Key key(root, path, false, KEY_READ);
+  DWORD type = 0;
+  DWORD data = 0;
+  DWORD size = sizeof data;
+  if (!key ||
+      RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&data),
+                       &size) != ERROR_SUCCESS ||
+      type != REG_DWORD)
+    return std::nullopt;
+  return data;
+}
+
 std::optional<std::string> ReadStringValue(HKEY root, const std::string& path,
                                            const std::string& name) {
   Key key(root, path, false, KEY_READ);

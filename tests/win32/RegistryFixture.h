@@ -12,6 +12,8 @@ bool KeyExists(HKEY root, const std::string& path);
 // The value's data when it exists and is a string (REG_SZ); nothing otherwise.
 std::optional<std::string> ReadStringValue(HKEY root, const std::string& path,
                                            const std::string& name);
+// The value's data when it exists and is a REG_DWORD; nothing otherwise.
+std::optional<DWORD> ReadDwordValue(HKEY root, const std::string& path, const std::string& name);
 // The value's type, or REG_NONE when it does not exist.
 DWORD ValueType(HKEY root, const std::string& path, const std::string& name);
 // Create the key when missing and store the value.

@@ -97,6 +97,9 @@ void TfrmTippTemplate::LockPage() {
 void TfrmTippTemplate::FormShow(TComponent*) {
   state_.TippShown = true;
   StaticTextTitle->SetCaption(Caption());
+  // A screen reader names the help texts by the page's title.
+  MemoHelpD->SetAccessibleName(Caption());
+  MemoHelpUS->SetAccessibleName(Caption());
   MemoHelpD->SetText(services_.help.GetHelpText(HelpId, kHelpTextGerman));
   MemoHelpUS->SetText(services_.help.GetHelpText(HelpId, kHelpTextEnglish));
 }

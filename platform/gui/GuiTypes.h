@@ -61,6 +61,10 @@ enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 
+// What a control is to a screen reader: what the system says of its window, a push button, or a
+// decoration that readers pass over.
+enum class TAccessibleRole { System, PushButton, Decoration };
+
 // Coordinates and sizes stay inside the 16-bit space every Windows version accepts.
 constexpr int kMinCoordinate = -32768;
 constexpr int kMaxCoordinate = 32767;

@@ -62,6 +62,12 @@ class TControl : public TComponent {
   void SetParentShowHint(bool parent);
   bool EffectiveShowHint() const;
 
+  // What screen readers hear of the control: its role and its name ("" leaves the name to the
+  // system, which reads the window's text).
+  virtual TAccessibleRole AccessibleRole() const { return TAccessibleRole::System; }
+  virtual std::string AccessibleName() const { return accessibleName_; }
+  void SetAccessibleName(const std::string& name) { accessibleName_ = name; }
+
   TCursor Cursor() const { return cursor_; }
   virtual void SetCursor(TCursor cursor);
   TAnchors Anchors() const { return anchors_; }
@@ -174,6 +180,7 @@ class TControl : public TComponent {
   TAlign align_ = TAlign::alNone;
   std::string caption_;
   std::string hint_;
+  std::string accessibleName_;
   TColor color_ = clBtnFace;
   bool parentColor_ = true;
   TFont font_;

@@ -8,6 +8,11 @@ class TPanel : public TWinControl {
  public:
   explicit TPanel(TComponent* owner);
   static const ClassInfo& StaticClass();
+  // A panel with nothing to read (no caption, no controls on it) only frames the page.
+  TAccessibleRole AccessibleRole() const override {
+    return Caption().empty() && ControlCount() == 0 ? TAccessibleRole::Decoration
+                                                    : TAccessibleRole::System;
+  }
   const ClassInfo& Class() const override { return StaticClass(); }
 
   TBevelCut BevelOuter() const { return bevelOuter_; }

@@ -12,6 +12,13 @@ class TSpeedButton : public TControl {
   static const ClassInfo& StaticClass();
   const ClassInfo& Class() const override { return StaticClass(); }
 
+  // A button, named by its hint unless given a name of its own.
+  TAccessibleRole AccessibleRole() const override { return TAccessibleRole::PushButton; }
+  std::string AccessibleName() const override {
+    const std::string own = TControl::AccessibleName();
+    return own.empty() ? Hint() : own;
+  }
+
   bool Flat() const { return flat_; }
   virtual void SetFlat(bool flat);
   // The picture belongs to the button; drawing into it repaints the button.

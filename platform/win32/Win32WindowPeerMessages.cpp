@@ -2,6 +2,7 @@
 // windows and all subclassed system controls share (pointer, hints, cursor, keys, the pop-up
 // menu, others showing or hiding the window), and the notifications child windows send.
 #include "platform/gui/TWinControl.h"
+#include "platform/win32/Win32Accessible.h"
 #include "platform/win32/Win32HintWindow.h"
 #include "platform/win32/Win32WindowPeer.h"
 
@@ -165,6 +166,12 @@ LRESULT Win32WindowPeer::OnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
     case WM_WINDOWPOSCHANGED:
       FollowVisibility(lParam);
       break;
+    case WM_GETOBJECT: {
+      LRESULT answer = 0;
+      if (AnswerGetObject(control_, hwnd, wParam, lParam, answer))
+        return answer;
+      break;
+    }
     default:
       break;
   }
@@ -204,6 +211,12 @@ LRESULT Win32WindowPeer::OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, L
     case WM_WINDOWPOSCHANGED:
       FollowVisibility(lParam);
       break;
+    case WM_GETOBJECT: {
+      LRESULT answer = 0;
+      if (AnswerGetObject(control_, hwnd, wParam, lParam, answer))
+        return answer;
+      break;
+    }
     default:
       break;
   }

@@ -95,6 +95,7 @@ class Win32WindowPeer : public ControlPeer {
   Win32HintWindow* FormHint(bool make) const;
   void DropHintOnClick(UINT msg);
   void TrackPointer(UINT msg);
+  bool AnswerCommon(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
   LRESULT OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK OwnWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -139,8 +139,21 @@ void Win32WindowPeer::TrackPointer(UINT msg) {
     control_.UserMouseEnter();
 }
 
-LRESULT Win32WindowPeer::OnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+// What own windows and subclassed system controls answer alike: another program showing or hiding
+// the window (which the default processing then sees too), a screen reader asking for it, a click
+// taking the hint away. True when answered.
+bool Win32WindowPeer::AnswerCommon(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                                   LRESULT& result) {
   DropHintOnClick(msg);
+  if (msg == WM_WINDOWPOSCHANGED)
+    FollowVisibility(lParam);
+  return msg == WM_GETOBJECT && AnswerGetObject(control_, hwnd, wParam, lParam, result);
+}
+
+LRESULT Win32WindowPeer::OnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  LRESULT answer = 0;
+  if (AnswerCommon(hwnd, msg, wParam, lParam, answer))
+    return answer;
   TMessage message{msg, wParam, lParam, 0};
   if (HandleChildMessage(message))
     return message.Result;
@@ -163,15 +176,6 @@ LRESULT Win32WindowPeer::OnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
     case WM_MOUSELEAVE:
       TrackPointer(msg);
       return 0;
-    case WM_WINDOWPOSCHANGED:
-      FollowVisibility(lParam);
-      break;
-    case WM_GETOBJECT: {
-      LRESULT answer = 0;
-      if (AnswerGetObject(control_, hwnd, wParam, lParam, answer))
-        return answer;
-      break;
-    }
     default:
       break;
   }
@@ -184,7 +188,9 @@ LRESULT Win32WindowPeer::OnOwnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM
 
 // Messages of subclassed system controls: shortcuts, the pop-up menu, hover and cursor.
 LRESULT Win32WindowPeer::OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  DropHintOnClick(msg);
+  LRESULT answer = 0;
+  if (AnswerCommon(hwnd, msg, wParam, lParam, answer))
+    return answer;
   switch (msg) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
@@ -208,15 +214,6 @@ LRESULT Win32WindowPeer::OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, L
     case WM_MOUSELEAVE:
       TrackPointer(msg);
       break;
-    case WM_WINDOWPOSCHANGED:
-      FollowVisibility(lParam);
-      break;
-    case WM_GETOBJECT: {
-      LRESULT answer = 0;
-      if (AnswerGetObject(control_, hwnd, wParam, lParam, answer))
-        return answer;
-      break;
-    }
     default:
       break;
   }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "tests/win32/BroadcastReceiver.h"
 #include "tests/win32/ContextMenuEntries.h"
 #include "tests/win32/MessageBoxAnswerer.h"
@@ -155,12 +157,22 @@ TEST_F(PageCommands, ShowBringsThePageToTheFront) {
 
 TEST_F(PageCommands, NegativeParametersAreRefusedAndReported) {
   const RECT start = WindowRect(page);
-  const struct {
+  struct Message {
     WPARAM code;
     LPARAM value;
-  } refused[] = {
+  };
+  std::vector<Message> refused = {
       {static_cast<WPARAM>(-1), 0}, {0, -1}, {10, -5}, {12, -1}, {static_cast<WPARAM>(-10), 250}};
-  for (const auto& message : refused) {
+  // A 64-bit host's message carries 64-bit parameters: -1 sign-extended (above) or zero-extended
+  // from a 32-bit variable, and a value with bits above the 32 are no non-negative 32-bit number
+  // either, as the 32-bit page reads them. A 32-bit message cannot hold these.
+  if (sizeof(WPARAM) == 8) {
+    const auto wide = [](unsigned long long value) { return static_cast<WPARAM>(value); };
+    refused.push_back({wide(0xFFFFFFFFull), 0});
+    refused.push_back({wide(0x10000000Aull), 5});
+    refused.push_back({10, static_cast<LPARAM>(wide(0x100000005ull))});
+  }
+  for (const Message& message : refused) {
     // The box opens inside the send; the helper's wait only matters when none comes.
     MessageBoxAnswerer answer(GetCurrentThreadId(), IDOK, 3000);
     EXPECT_EQ(session.Command(message.code, message.value), 0);

@@ -7,9 +7,9 @@
 #include "bench/native/ModuleCycle.h"
 #include "module/exports/Module.h"
 #include "module/exports/PageBinding.h"
-#include "tip/TFormPelk412.h"
 #include "platform/headless/HeadlessSystem.h"
 #include "tip/ContextMenuSwitch.h"
+#include "tip/TFormPelk412.h"
 
 int main(int argc, char** argv) {
   const int cycles = argc > 1 ? std::atoi(argv[1]) : 1;

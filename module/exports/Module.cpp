@@ -57,13 +57,10 @@ int Module::ModulCreate(int left, int top, int width, int height, int osType, in
     parameters.ValidOsMask = validOsMask;
     parameters.HelpId = helpId;
     parameters_ = std::move(parameters);
-    if (pageFactory_) {
-      const unsigned generation = ++generation_;
-      page_ = pageFactory_(services_, state_, parameters_, [this, generation] {
-        if (generation == generation_)
-          ModulFree();
-      });
-    }
+    // A page asks to go only while it is this module's page: one let go is Released and asks
+    // for nothing any more.
+    if (pageFactory_)
+      page_ = pageFactory_(services_, state_, parameters_, [this] { ModulFree(); });
   } catch (const std::exception& failure) {
     // The host's answer stays 0; the user learns why the page is missing.
     ReportCreationFailure(language, failure.what());

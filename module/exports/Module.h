@@ -50,8 +50,6 @@ class Module {
   PageParameters parameters_;
   // Shared with the calls into it: one may let the page go while another still runs.
   std::shared_ptr<ModulePage> page_;
-  // Counts the pages made, so that a late request of an earlier page to go cannot end a newer.
-  unsigned generation_ = 0;
 };
 
 }  // namespace pelk

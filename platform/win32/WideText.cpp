@@ -1,14 +1,17 @@
 #include "platform/win32/WideText.h"
 
 #include <climits>
+#include <utility>
 
 #include "platform/AnsiText.h"
+#include "platform/EConvertError.h"
+#include "platform/UnicodeText.h"
 #include "platform/win32/WindowsApi.h"
 
 namespace pelk {
 
 namespace {
-// The conversion functions count in int; longer texts are cut (no text of the library is near).
+// The system's conversion counts in int; longer texts are cut (no text of the library is near).
 int Length(std::size_t size) {
   return size > INT_MAX / 4 ? INT_MAX / 4 : static_cast<int>(size);
 }
@@ -25,17 +28,18 @@ WideString Widen(UINT codePage, const char* text, int length) {
 }  // namespace
 
 WideString Utf16(std::string_view utf8) {
-  return Widen(CP_UTF8, utf8.data(), Length(utf8.size()));
+  std::vector<wchar_t> units;
+  units.reserve(utf8.size() + 1);
+  if (!AppendUtf16(utf8, units))
+    throw EConvertError("Text is not valid UTF-8");
+  return WideString(std::move(units));
 }
 
 std::string Utf8(const wchar_t* utf16, std::size_t size) {
-  const int length = Length(size);
-  if (length <= 0)
-    return std::string();
-  const int count = WideCharToMultiByte(CP_UTF8, 0, utf16, length, nullptr, 0, nullptr, nullptr);
-  std::string narrow(static_cast<std::size_t>(count > 0 ? count : 0), '\0');
-  if (count > 0)
-    WideCharToMultiByte(CP_UTF8, 0, utf16, length, &narrow[0], count, nullptr, nullptr);
+  std::string narrow;
+  narrow.reserve(size);
+  if (!AppendUtf8(utf16, size, narrow))
+    throw EConvertError("Text holds a broken UTF-16 surrogate pair");
   return narrow;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 // The library keeps its texts in UTF-8 and speaks to the system in UTF-16 (the W functions), so
-// every text shows as written whatever the system's ANSI code page.
+// every text shows as written whatever the system's ANSI code page. The conversion is the
+// library's own (platform/UnicodeText.h): Windows 95 has no CP_UTF8.
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace pelk {
@@ -16,6 +18,10 @@ class WideString {
   // `length` characters, all zero, for the system to fill.
   explicit WideString(std::size_t length) : chars_(length + 1, L'\0') {}
   WideString(const wchar_t* text, std::size_t length) : chars_(text, text + length) {
+    chars_.push_back(L'\0');
+  }
+  // Takes the units as they are and ends them with the zero.
+  explicit WideString(std::vector<wchar_t> units) : chars_(std::move(units)) {
     chars_.push_back(L'\0');
   }
 
@@ -34,6 +40,7 @@ class WideString {
   std::vector<wchar_t> chars_;  // always ends with one zero more than size()
 };
 
+// Both throw EConvertError for a text that is not well formed: never an empty or guessed text.
 WideString Utf16(std::string_view utf8);
 std::string Utf8(const wchar_t* utf16, std::size_t length);
 inline std::string Utf8(const WideString& utf16) {

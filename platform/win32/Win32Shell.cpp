@@ -1,5 +1,6 @@
 #include "platform/win32/Win32Shell.h"
 
+#include "platform/win32/SystemLibrary.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/WindowsApi.h"
 
@@ -19,9 +20,7 @@ const wchar_t* OrNull(const WideString& text) {
 // its own threads after a call returns, and a library must not free others while it unloads.
 template <class Function>
 Function ShellFunction(const char* name) {
-  HMODULE shell = GetModuleHandleA("shell32.dll");
-  if (shell == nullptr)
-    shell = LoadLibraryA("shell32.dll");
+  HMODULE shell = LoadSystemLibrary("shell32.dll");
   if (shell == nullptr)
     return nullptr;
   return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(shell, name)));
@@ -46,7 +45,8 @@ void Win32Shell::NotifyAssociationsChanged() {
 
 std::string Win32Shell::WindowsFolder() {
   // The shared folder, not GetWindowsDirectory's: under Terminal Services that one may be a
-  // private folder of the user's, where the system's programs do not live.
+  // private folder of the user's, where the system's programs do not live. Systems before
+  // Windows 2000 have no such distinction, and their Windows folder stands in for it.
   WideString folder(MAX_PATH);
   UINT length = GetSystemWindowsDirectoryW(folder.data(), static_cast<UINT>(folder.size()));
   if (length >= folder.size()) {

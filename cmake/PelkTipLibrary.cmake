@@ -22,6 +22,13 @@ function(pelk_add_tip_library name)
   set_target_properties(${name} PROPERTIES PREFIX "" OUTPUT_NAME ${name})
   target_link_libraries(${name} PRIVATE ${TIP_LIBRARIES} ${TIP_RESOURCES})
   target_link_options(${name} PRIVATE -Wl,--kill-at)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    # Windows 95, 98, ME and NT 4: the import slots of what those systems lack or only stub, and
+    # a header their loaders accept: a GUI library for Windows 4.0.
+    target_link_libraries(${name} PRIVATE pelk_imports ${PELK_SYSTEM_GETPROCADDRESS})
+    target_link_options(${name} PRIVATE -Wl,--subsystem,windows:4.0 -Wl,--major-os-version,4
+                        -Wl,--minor-os-version,0)
+  endif()
   # Its module is made while the library loads (or at the host's first call): the library starts
   # no thread, so its static locals need no locking guards.
   target_compile_options(${name} PRIVATE -fno-threadsafe-statics)

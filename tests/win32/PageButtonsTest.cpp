@@ -6,6 +6,7 @@
 #include "collection/MvxHelp/MvxHelp.h"
 #include "tests/win32/BroadcastReceiver.h"
 #include "tests/win32/MessageBoxAnswerer.h"
+#include "tests/win32/PageCommands.h"
 #include "tests/win32/PageLayout.h"
 #include "tests/win32/PageSession.h"
 #include "tests/win32/ProcessWindows.h"
@@ -15,18 +16,6 @@
 
 namespace pelk {
 namespace {
-
-constexpr char kRegeditKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Regedit";
-
-// Clicks the page's Info button and returns the text of the box it shows ("" for none).
-std::string InfoText(HWND page) {
-  MessageBoxAnswerer answer(GetCurrentThreadId(), IDOK);
-  if (!ClickAt(page, PageLayout::Centre(PageLayout(page).Info())))
-    return "";
-  PumpUntil([&] { return answer.Done(); }, 10000);
-  answer.Join();
-  return answer.Answered() ? answer.Text() : "";
-}
 
 TEST(PageButtons, InfoListsTheSupportedVersionsInThePagesLanguage) {
   {

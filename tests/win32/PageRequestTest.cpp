@@ -7,6 +7,7 @@
 #include "tests/win32/BroadcastReceiver.h"
 #include "tests/win32/ContextMenuEntries.h"
 #include "tests/win32/MessageBoxAnswerer.h"
+#include "tests/win32/PageCommands.h"
 #include "tests/win32/PageLayout.h"
 #include "tests/win32/PageSession.h"
 #include "tests/win32/ProcessWindows.h"
@@ -16,7 +17,6 @@ namespace pelk {
 namespace {
 
 constexpr char kSettingsKey[] = "SOFTWARE\\Morvex\\Quillobox";
-constexpr char kRegeditKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Regedit";
 
 TEST(PageRequest, UserClearsTheBoxAndOkHidesBothEntries) {
   ContextMenuEntries entries;

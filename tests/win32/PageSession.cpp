@@ -94,6 +94,15 @@ PageSession::PageSession(const char* library) {
     loadError_ = GetLastError();
     return;
   }
+  FindExports(library);
+}
+
+PageSession::PageSession(HMODULE loaded) : dll_(loaded), ownsLibrary_(false) {
+  morvex_ = RegisterWindowMessageA("Morvex");
+  FindExports("the library");
+}
+
+void PageSession::FindExports(const char* library) {
   create_ = Export<ModulCreateFn>(dll_, "ModulCreate");
   free_ = Export<NoArgumentFn>(dll_, "ModulFree");
   changed_ = Export<NoArgumentFn>(dll_, "ModulChanged");
@@ -101,7 +110,8 @@ PageSession::PageSession(const char* library) {
   nr_ = Export<NoArgumentFn>(dll_, "ModulNr");
   if (!create_ || !free_ || !changed_ || !saveChanges_ || !nr_) {
     ADD_FAILURE() << library << " lacks an export";
-    FreeLibrary(dll_);
+    if (ownsLibrary_)
+      FreeLibrary(dll_);
     dll_ = nullptr;
   }
 }
@@ -160,7 +170,7 @@ LRESULT PageSession::Command(WPARAM code, LPARAM value) {
 }
 
 void PageSession::UnloadLeavingThePage() {
-  if (dll_)
+  if (dll_ && ownsLibrary_)
     FreeLibrary(dll_);
   dll_ = nullptr;
 }
@@ -177,7 +187,8 @@ void PageSession::Unload() {
     dll_ = nullptr;
     return;
   }
-  FreeLibrary(dll_);
+  if (ownsLibrary_)
+    FreeLibrary(dll_);
   dll_ = nullptr;
 }
 

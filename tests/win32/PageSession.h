@@ -40,6 +40,9 @@ class PageSession {
  public:
   // Loads the tip library from the test's folder.
   explicit PageSession(const char* library = "Pelk412.dll");
+  // Drives a library that someone else loaded and unloads (a simulated older system's loader):
+  // Unload frees the module but leaves the library loaded.
+  explicit PageSession(HMODULE loaded);
   ~PageSession();
   PageSession(const PageSession&) = delete;
   PageSession& operator=(const PageSession&) = delete;
@@ -76,7 +79,10 @@ class PageSession {
                                      int);
   using NoArgumentFn = int(WINAPI*)();
 
+  void FindExports(const char* library);
+
   HMODULE dll_ = nullptr;
+  bool ownsLibrary_ = true;
   unsigned long loadError_ = 0;
   ModulCreateFn create_ = nullptr;
   NoArgumentFn free_ = nullptr;

@@ -39,23 +39,36 @@ struct OpenHandler {
   }
   TRegistry reg;
   std::optional<RegistryValue> before;
+  bool changed = false;
 };
+
+// The default value that shows the entry; none hides it.
+std::optional<RegistryValue> Target(const ContextMenuHandler& row, bool show) {
+  if (show)
+    return RegistryValue::String(row.classId);
+  return std::nullopt;
+}
 
 // Makes the key's default value what `show` asks for; false when the system refused.
 bool Apply(OpenHandler& handler, const ContextMenuHandler& row, bool show) {
   try {
     if (show) {
       handler.reg.WriteString("", row.classId);
-      return true;
+    } else {
+      handler.reg.DeleteValue("");
+      if (handler.reg.ReadValue(""))
+        return false;  // the delete was refused
     }
-    handler.reg.DeleteValue("");
-    return !handler.reg.ReadValue("");  // nothing to delete is fine; a refused delete is not
   } catch (const ERegistryException&) {
     return false;
   }
+  handler.changed = true;
+  return true;
 }
 
 void Restore(OpenHandler& handler) {
+  if (!handler.changed)
+    return;
   try {
     if (handler.before) {
       handler.reg.WriteValue("", *handler.before);
@@ -93,15 +106,19 @@ void WriteContextMenuState(RegistryStore& registry, Shell& shell, bool show) {
     }
   }
   for (int i = 0; i < 2; ++i) {
+    if (handlers[i].before == Target(kHandlers[i], show))
+      continue;  // already as asked: rewriting it would change nothing
     if (!Apply(handlers[i], kHandlers[i], show)) {
-      for (int done = i; done >= 0; --done)
-        Restore(handlers[done]);
+      for (OpenHandler& handler : handlers)
+        Restore(handler);
       Fail(kHandlers[i], RegistryFailure::Refused);
     }
   }
   for (OpenHandler& handler : handlers)
     handler.reg.CloseKey();
-  shell.NotifyAssociationsChanged();
+  // Every Explorer window reloads what it shows when told; nothing to reload, nothing to tell.
+  if (handlers[0].changed || handlers[1].changed)
+    shell.NotifyAssociationsChanged();
 }
 
 }  // namespace pelk

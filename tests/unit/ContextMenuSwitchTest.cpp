@@ -88,12 +88,50 @@ TEST_F(ContextMenuSwitchTest, HideCreatesMissingKeysWithoutDefaultAndTwiceIsFine
   EXPECT_TRUE(store.KeyExists(kHkcr, kMoveTo));
   EXPECT_FALSE(Default(kCopyTo));
   EXPECT_FALSE(Default(kMoveTo));
-  EXPECT_EQ(shell.AssociationNotifications, 1);
 
   WriteContextMenuState(store, shell, false);
   EXPECT_FALSE(ReadContextMenuState(store));
-  EXPECT_EQ(shell.AssociationNotifications, 2);
+  EXPECT_EQ(shell.AssociationNotifications, 0) << "no value was deleted";
   EXPECT_EQ(store.OpenKeyCount(), 0);
+}
+
+TEST_F(ContextMenuSwitchTest, TheShellIsToldOnlyWhenAValueChanged) {
+  const std::optional<RegistryValue> none;
+  const RegistryValue copyId = RegistryValue::String(kCopyId);
+  const RegistryValue moveId = RegistryValue::String(kMoveId);
+  const RegistryValue other = RegistryValue::String("other");
+  const struct {
+    std::optional<RegistryValue> copyTo, moveTo;
+    bool show;
+    int told;
+  } cases[] = {
+      {copyId, moveId, true, 0},
+      {none, none, false, 0},
+      {copyId, other, true, 1},
+      {none, moveId, false, 1},
+      {copyId, moveId, false, 1},
+      {other, other, true, 1},
+      // Reads as shown, but is no plain string: made one.
+      {RegistryValue{RegistryType::ExpandString, kCopyId}, moveId, true, 1},
+  };
+  for (const auto& c : cases) {
+    MemoryRegistryStore fresh;
+    for (const auto& [key, value] : {std::pair(kCopyTo, c.copyTo), std::pair(kMoveTo, c.moveTo)}) {
+      fresh.SetValue(kHkcr, key, "Other", RegistryValue::String("keep"));
+      if (value)
+        fresh.SetValue(kHkcr, key, "", *value);
+      // A value that is already as asked is not written again, so refusing it changes nothing.
+      if (value == (c.show
+                        ? std::optional(RegistryValue::String(key == kCopyTo ? kCopyId : kMoveId))
+                        : std::nullopt)) {
+        fresh.RefuseValueChanges(kHkcr, key);
+      }
+    }
+    RecordingShell counting;
+    WriteContextMenuState(fresh, counting, c.show);
+    EXPECT_EQ(ReadContextMenuState(fresh), c.show);
+    EXPECT_EQ(counting.AssociationNotifications, c.told) << c.show << " " << c.told;
+  }
 }
 
 TEST_F(ContextMenuSwitchTest, ShowReplacesOtherDefaultsAndLeavesOtherValuesAlone) {

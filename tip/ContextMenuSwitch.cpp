@@ -31,6 +31,27 @@ bool IsPresent(RegistryStore& registry, const ContextMenuHandler& handler) {
   return present;
 }
 
+// The default value that shows the entry; none hides it.
+std::optional<RegistryValue> Target(const ContextMenuHandler& row, bool show) {
+  if (show)
+    return RegistryValue::String(row.classId);
+  return std::nullopt;
+}
+
+// Whether the row holds what `show` asks for, as far as reading alone tells: a user who may read
+// the handler keys but not change them (no administrator) still finds a request that is met.
+bool AlreadyAsAsked(RegistryStore& registry, const ContextMenuHandler& row, bool show) {
+  TRegistry reg(registry, RegistryAccess::QueryValue);
+  reg.RootKey = RootKey::ClassesRoot;
+  if (!reg.OpenKeyReadOnly(row.keyPath))
+    return !show && !reg.KeyExists(row.keyPath);  // a missing key holds no value
+  try {
+    return reg.ReadValue("") == Target(row, show);
+  } catch (const ERegistryException&) {
+    return false;  // not known: the change decides, with the rights it needs
+  }
+}
+
 // One handler key opened for querying and setting its values (all the switch does with it), with
 // its default value as it was before the change.
 struct OpenHandler {
@@ -41,13 +62,6 @@ struct OpenHandler {
   std::optional<RegistryValue> before;
   bool changed = false;
 };
-
-// The default value that shows the entry; none hides it.
-std::optional<RegistryValue> Target(const ContextMenuHandler& row, bool show) {
-  if (show)
-    return RegistryValue::String(row.classId);
-  return std::nullopt;
-}
 
 // Makes the key's default value what `show` asks for; false when the system refused.
 bool Apply(OpenHandler& handler, const ContextMenuHandler& row, bool show) {
@@ -96,6 +110,8 @@ bool ReadContextMenuState(RegistryStore& registry) {
 void WriteContextMenuState(RegistryStore& registry, Shell& shell, bool show) {
   OpenHandler handlers[] = {OpenHandler(registry), OpenHandler(registry)};
   for (int i = 0; i < 2; ++i) {
+    if (AlreadyAsAsked(registry, kHandlers[i], show))
+      continue;  // only a row that must change is opened for writing
     if (!handlers[i].reg.OpenKey(kHandlers[i].keyPath, true))
       Fail(kHandlers[i], RegistryFailure::Refused);
     try {
@@ -106,7 +122,7 @@ void WriteContextMenuState(RegistryStore& registry, Shell& shell, bool show) {
     }
   }
   for (int i = 0; i < 2; ++i) {
-    if (handlers[i].before == Target(kHandlers[i], show))
+    if (!handlers[i].reg.HasCurrentKey() || handlers[i].before == Target(kHandlers[i], show))
       continue;  // already as asked: rewriting it would change nothing
     if (!Apply(handlers[i], kHandlers[i], show)) {
       for (OpenHandler& handler : handlers)

@@ -43,6 +43,29 @@ class RegistryValueGuard {
   std::vector<std::string> missingKeys_;  // deepest last
 };
 
+// Gives an existing key the access list `sddl` (SDDL text) and puts back the list it had when
+// destroyed. The key's owner may always change the list, so putting it back needs no right the
+// list took away.
+class KeyAccessGuard {
+ public:
+  KeyAccessGuard(HKEY root, std::string path, const wchar_t* sddl);
+  ~KeyAccessGuard();
+  KeyAccessGuard(const KeyAccessGuard&) = delete;
+  KeyAccessGuard& operator=(const KeyAccessGuard&) = delete;
+  bool Applied() const { return applied_; }
+
+ private:
+  HKEY root_;
+  std::string path_;
+  std::vector<BYTE> before_;
+  bool applied_ = false;
+};
+
+// Everyone may read the key, as a user without administrator rights meets the classes root...
+extern const wchar_t kReadOnly[];
+// ... or query and set its values, and nothing more.
+extern const wchar_t kQueryAndSetValueOnly[];
+
 // The context-menu handler keys below HKEY_CLASSES_ROOT and the class ids that show them.
 extern const char kCopyToKey[];
 extern const char kMoveToKey[];

@@ -16,8 +16,8 @@ constexpr std::size_t kMaxHelpTextBytes = 32 * 1024;
 class HelpTexts {
  public:
   virtual ~HelpTexts() = default;
-  // A copy of the text (UTF-8; the service hands out the system's ANSI code page); a text the
-  // service does not have is empty.
+  // A copy of the text (UTF-8; the service hands out Windows-1252 whatever the system's code
+  // page); a text the service does not have is empty.
   virtual std::string GetHelpText(int helpId, int kind) = 0;
 };
 

@@ -6,6 +6,7 @@
 namespace {
 
 constexpr int kContextMenuTip = 412;
+constexpr int kWindows1252Tip = 414;
 
 struct HelpEntry {
   int helpId;
@@ -39,6 +40,11 @@ const HelpEntry kEntries[] = {
      "\r\n"
      "The change takes effect when you press OK. Writing it needs administrator rights."},
     {kContextMenuTip, 5, "HKEY_CLASSES_ROOT\\AllFileSystemObjects\\shellex\\ContextMenuHandlers"},
+    // A tip whose texts use Windows-1252 beyond Latin-1 (0x80..0x9F), for testing that a tip
+    // reads them so on any code page.
+    {kWindows1252Tip, 5,
+     "HKEY_CURRENT_USER\\Software\\Pelk412 Tests\\Schl\xFCssel \x84Gr\xF6\xDF"
+     "e\x93 \x80"},
 };
 
 // A German help text far longer than a page takes over (100 KB of lines), for testing how a tip

@@ -2,7 +2,6 @@
 
 #include <climits>
 
-#include "platform/AnsiText.h"
 #include "platform/win32/WindowsApi.h"
 
 namespace pelk {
@@ -37,27 +36,6 @@ std::string Utf8(const wchar_t* utf16, std::size_t size) {
   if (count > 0)
     WideCharToMultiByte(CP_UTF8, 0, utf16, length, &narrow[0], count, nullptr, nullptr);
   return narrow;
-}
-
-std::string AnsiToUtf8(const char* text, std::size_t maxBytes) {
-  if (text == nullptr)
-    return std::string();
-  std::size_t length = 0;
-  while (length < maxBytes && text[length] != '\0')
-    ++length;
-  // A double-byte character whose second byte fell beyond the bound is dropped, not garbled.
-  if (length == maxBytes && length > 0 &&
-      IsDBCSLeadByteEx(CP_ACP, static_cast<BYTE>(text[length - 1]))) {
-    std::size_t lead = 0;
-    while (lead < length) {
-      const std::size_t step = IsDBCSLeadByteEx(CP_ACP, static_cast<BYTE>(text[lead])) ? 2 : 1;
-      if (lead + step > length)
-        break;
-      lead += step;
-    }
-    length = lead;
-  }
-  return Utf8(Widen(CP_ACP, text, Length(length)));
 }
 
 }  // namespace pelk

@@ -74,6 +74,31 @@ std::optional<std::string> ReadStringValue(HKEY root, const std::string& path,
   return data;
 }
 
+std::optional<std::wstring> ReadWideStringValue(HKEY root, const std::wstring& path,
+                                                const std::wstring& name) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+    return std::nullopt;
+  DWORD type = 0;
+  DWORD size = 0;
+  std::wstring data;
+  if (RegQueryValueExW(key, name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
+      type == REG_SZ) {
+    data.resize(size / sizeof(wchar_t) + 1);
+    size = static_cast<DWORD>(data.size() * sizeof(wchar_t));
+    if (RegQueryValueExW(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&data[0]),
+                         &size) != ERROR_SUCCESS)
+      type = REG_NONE;
+    data.resize(size / sizeof(wchar_t));
+  }
+  RegCloseKey(key);
+  if (type != REG_SZ)
+    return std::nullopt;
+  while (!data.empty() && data.back() == L'\0')
+    data.pop_back();
+  return data;
+}
+
 DWORD ValueType(HKEY root, const std::string& path, const std::string& name) {
   Key key(root, path, false, KEY_READ);
   DWORD type = REG_NONE;

@@ -12,6 +12,9 @@ bool KeyExists(HKEY root, const std::string& path);
 // The value's data when it exists and is a string (REG_SZ); nothing otherwise.
 std::optional<std::string> ReadStringValue(HKEY root, const std::string& path,
                                            const std::string& name);
+// The same read as the system holds it, in UTF-16, whatever the ANSI code page.
+std::optional<std::wstring> ReadWideStringValue(HKEY root, const std::wstring& path,
+                                                const std::wstring& name);
 // The value's data when it exists and is a REG_DWORD; nothing otherwise.
 std::optional<DWORD> ReadDwordValue(HKEY root, const std::string& path, const std::string& name);
 // The value's type, or REG_NONE when it does not exist.

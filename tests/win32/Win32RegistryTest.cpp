@@ -34,22 +34,6 @@ std::optional<std::string> RawString(HKEY root, const std::string& path, const s
   return std::string(buffer, size > 0 && buffer[size - 1] == '\0' ? size - 1 : size);
 }
 
-// A string value as the system holds it, in UTF-16.
-std::optional<std::wstring> RawWide(HKEY root, const std::wstring& path, const std::wstring& name) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-    return std::nullopt;
-  wchar_t buffer[256];
-  DWORD size = sizeof buffer;
-  DWORD type = 0;
-  const LONG status =
-      RegQueryValueExW(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
-  RegCloseKey(key);
-  if (status != ERROR_SUCCESS || type != REG_SZ || size < sizeof(wchar_t))
-    return std::nullopt;
-  return std::wstring(buffer, size / sizeof(wchar_t) - 1);
-}
-
 void SetRaw(HKEY root, const std::string& path, const std::string& name, DWORD type,
             const void* data, DWORD size) {
   HKEY key = nullptr;
@@ -95,9 +79,11 @@ TEST(Win32Registry, TRegistryOnTheRealCurrentUserKey) {
   reg.WriteString("", text);
   reg.WriteString("Named", "x");
   reg.WriteString("Gr\xC3\xB6\xC3\x9F", "y");
-  EXPECT_EQ(RawWide(HKEY_CURRENT_USER, L"Software\\PelkTests\\Registry", L""),
+  EXPECT_EQ(ReadWideStringValue(HKEY_CURRENT_USER, L"Software\\PelkTests\\Registry", L""),
             L"Standard \u00E4\u00F6\u00FC \u041A\u043B\u044E\u0447");
-  EXPECT_EQ(RawWide(HKEY_CURRENT_USER, L"Software\\PelkTests\\Registry", L"Gr\u00F6\u00DF"), L"y");
+  EXPECT_EQ(
+      ReadWideStringValue(HKEY_CURRENT_USER, L"Software\\PelkTests\\Registry", L"Gr\u00F6\u00DF"),
+      L"y");
   EXPECT_EQ(reg.ReadString(""), text);
   EXPECT_TRUE(reg.ValueExists("named"));
   EXPECT_EQ(reg.ReadString("missing"), "");

@@ -1,6 +1,6 @@
-// The DLL's pictures as the system and the page read them from its resources: the tip's icon
-// (8 bits per pixel with a palette of its own colours) through the system's icon loader, and the
-// image strip through the page's bitmap reader.
+// The DLL's resources as the system and the page read them: the version resource's language, the
+// tip's icon (8 bits per pixel with a palette of its own colours) through the system's icon loader,
+// and the image strip through the page's bitmap reader.
 #include "platform/win32/WindowsApi.h"
 
 #include <gtest/gtest.h>
@@ -76,6 +76,18 @@ TEST_F(DllResources, TipIconLoadsWithItsExactColoursAndMask) {
   EXPECT_NE(small, nullptr);
   if (small)
     DestroyIcon(small);
+}
+
+BOOL CALLBACK CollectLanguage(HMODULE, LPCSTR, LPCSTR, WORD language, LONG_PTR found) {
+  reinterpret_cast<std::vector<WORD>*>(found)->push_back(language);
+  return TRUE;
+}
+
+TEST_F(DllResources, VersionIsFiledAsGerman) {
+  std::vector<WORD> languages;
+  EnumResourceLanguagesA(dll, MAKEINTRESOURCEA(16), MAKEINTRESOURCEA(1),  // RT_VERSION
+                         CollectLanguage, reinterpret_cast<LONG_PTR>(&languages));
+  EXPECT_EQ(languages, std::vector<WORD>{MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN)});
 }
 
 // The colour image and the mask of an icon, one after the other.

@@ -106,6 +106,8 @@ class RegistryStore {
   [[nodiscard]] virtual std::unique_ptr<RegistryKey> OpenKey(RootKey root, const std::string& path,
                                                              RegistryAccess access,
                                                              bool canCreate) = 0;
+  // False only when the system says the key is not there: a key the user may not open exists.
+  virtual bool KeyExists(RootKey root, const std::string& path) const = 0;
 };
 
 }  // namespace pelk

@@ -31,6 +31,10 @@ bool TRegistry::Open(const std::string& path, RegistryAccess access, bool canCre
   return key_ != nullptr;
 }
 
+bool TRegistry::KeyExists(const std::string& path) const {
+  return store_.KeyExists(RootKey, Normalized(path));
+}
+
 void TRegistry::CloseKey() {
   key_.reset();
   path_.clear();

@@ -33,6 +33,8 @@ class TRegistry {
   // Opens an existing key for reading its values only.
   bool OpenKeyReadOnly(const std::string& path);
   void CloseKey();
+  // Whether the key exists below the root, whether or not it may be opened.
+  bool KeyExists(const std::string& path) const;
   bool HasCurrentKey() const { return key_ != nullptr; }
   // The open key as "ROOT\path", "" when none is open.
   std::string CurrentPath() const;

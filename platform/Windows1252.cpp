@@ -35,4 +35,13 @@ std::string Windows1252ToUtf8(std::string_view text) {
   return out;
 }
 
+std::string Windows1252ToUtf8(const char* text, std::size_t maxBytes) {
+  if (text == nullptr)
+    return std::string();
+  std::size_t length = 0;
+  while (length < maxBytes && text[length] != '\0')  // byte by byte: nothing past the zero
+    ++length;
+  return Windows1252ToUtf8(std::string_view(text, length));
+}
+
 }  // namespace pelk

@@ -31,6 +31,27 @@ bool IsPresent(RegistryStore& registry, const ContextMenuHandler& handler) {
   return present;
 }
 
+// The default value that shows the entry; none hides it.
+std::optional<RegistryValue> Target(const ContextMenuHandler& row, bool show) {
+  if (show)
+    return RegistryValue::String(row.classId);
+  return std::nullopt;
+}
+
+// Whether the row holds what `show` asks for, as far as reading alone tells: a user who may read
+// the handler keys but not change them (no administrator) still finds a request that is met.
+bool AlreadyAsAsked(RegistryStore& registry, const ContextMenuHandler& row, bool show) {
+  TRegistry reg(registry, RegistryAccess::QueryValue);
+  reg.RootKey = RootKey::ClassesRoot;
+  if (!reg.OpenKeyReadOnly(row.keyPath))
+    return !show && !reg.KeyExists(row.keyPath);  // a missing key holds no value
+  try {
+    return reg.ReadValue("") == Target(row, show);
+  } catch (const ERegistryException&) {
+    return false;  // not known: the change decides, with the rights it needs
+  }
+}
+
 // One handler key opened for querying and setting its values (all the switch does with it), with
 // its default value as it was before the change.
 struct OpenHandler {
@@ -39,6 +60,7 @@ struct OpenHandler {
   }
   TRegistry reg;
   std::optional<RegistryValue> before;
+  bool changed = false;
 };
 
 // Makes the key's default value what `show` asks for; false when the system refused.
@@ -46,16 +68,21 @@ bool Apply(OpenHandler& handler, const ContextMenuHandler& row, bool show) {
   try {
     if (show) {
       handler.reg.WriteString("", row.classId);
-      return true;
+    } else {
+      handler.reg.DeleteValue("");
+      if (handler.reg.ReadValue(""))
+        return false;  // the delete was refused
     }
-    handler.reg.DeleteValue("");
-    return !handler.reg.ReadValue("");  // nothing to delete is fine; a refused delete is not
   } catch (const ERegistryException&) {
     return false;
   }
+  handler.changed = true;
+  return true;
 }
 
 void Restore(OpenHandler& handler) {
+  if (!handler.changed)
+    return;
   try {
     if (handler.before) {
       handler.reg.WriteValue("", *handler.before);
@@ -83,6 +110,8 @@ bool ReadContextMenuState(RegistryStore& registry) {
 void WriteContextMenuState(RegistryStore& registry, Shell& shell, bool show) {
   OpenHandler handlers[] = {OpenHandler(registry), OpenHandler(registry)};
   for (int i = 0; i < 2; ++i) {
+    if (AlreadyAsAsked(registry, kHandlers[i], show))
+      continue;  // only a row that must change is opened for writing
     if (!handlers[i].reg.OpenKey(kHandlers[i].keyPath, true))
       Fail(kHandlers[i], RegistryFailure::Refused);
     try {
@@ -93,15 +122,19 @@ void WriteContextMenuState(RegistryStore& registry, Shell& shell, bool show) {
     }
   }
   for (int i = 0; i < 2; ++i) {
+    if (!handlers[i].reg.HasCurrentKey() || handlers[i].before == Target(kHandlers[i], show))
+      continue;  // already as asked: rewriting it would change nothing
     if (!Apply(handlers[i], kHandlers[i], show)) {
-      for (int done = i; done >= 0; --done)
-        Restore(handlers[done]);
+      for (OpenHandler& handler : handlers)
+        Restore(handler);
       Fail(kHandlers[i], RegistryFailure::Refused);
     }
   }
   for (OpenHandler& handler : handlers)
     handler.reg.CloseKey();
-  shell.NotifyAssociationsChanged();
+  // Every Explorer window reloads what it shows when told; nothing to reload, nothing to tell.
+  if (handlers[0].changed || handlers[1].changed)
+    shell.NotifyAssociationsChanged();
 }
 
 }  // namespace pelk

@@ -23,9 +23,11 @@ constexpr ContextMenuHandler kMoveToHandler{
 // True when both handlers hold exactly their class id. Reads only; creates nothing.
 bool ReadContextMenuState(RegistryStore& registry);
 
-// Shows (writes both class ids) or hides (deletes both default values) the two entries, then
-// tells the shell. Both keys are opened for querying and setting values, created when missing,
-// and their default values read, before either is changed: when a key cannot be opened or its
+// Shows (writes both class ids) or hides (deletes both default values) the two entries; the shell
+// is told only when a value changed. A key whose default value is already as asked (read with the
+// query right alone; a missing key holds none) is left alone: saving what is in effect needs no
+// write access. The others are opened for querying and setting values, created when missing, and
+// their default values read, before either is changed: when such a key cannot be opened or its
 // value read (for any reason but "not there") nothing is changed and an ERegistryException names
 // the key and the reason (Refused, Unreadable). A value change refused half-way is undone, so the
 // entries are never left half-written.

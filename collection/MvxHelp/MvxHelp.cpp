@@ -3,9 +3,12 @@
 
 #include <cstddef>
 
+#include "platform/win32/WindowsApi.h"
+
 namespace {
 
 constexpr int kContextMenuTip = 412;
+constexpr int kWindows1252Tip = 414;
 
 struct HelpEntry {
   int helpId;
@@ -39,17 +42,50 @@ const HelpEntry kEntries[] = {
      "\r\n"
      "The change takes effect when you press OK. Writing it needs administrator rights."},
     {kContextMenuTip, 5, "HKEY_CLASSES_ROOT\\AllFileSystemObjects\\shellex\\ContextMenuHandlers"},
+    // A tip whose texts use Windows-1252 beyond Latin-1 (0x80..0x9F), for testing that a tip
+    // reads them so on any code page.
+    {kWindows1252Tip, 5,
+     "HKEY_CURRENT_USER\\Software\\Pelk412 Tests\\Schl\xFCssel \x84Gr\xF6\xDF"
+     "e\x93 \x80"},
 };
 
-// A German help text far longer than a page takes over (100 KB of lines), for testing how a tip
-// copes with one.
-constexpr int kOverlongHelpId = 413;
+// Fills `text` with lines of 64 bytes (62 characters and a line break) drawn from `letters`.
+void FillLines(char* text, std::size_t size, const char* letters, std::size_t letterCount) {
+  for (std::size_t i = 0; i < size; ++i) {
+    text[i] = (i % 64 == 62) ? '\r' : (i % 64 == 63) ? '\n' : letters[i % letterCount];
+  }
+}
 
-const char* OverlongText() {
-  static char text[100 * 1024 + 1];
-  if (text[0] == '\0') {
-    for (std::size_t i = 0; i + 1 < sizeof text; ++i)
-      text[i] = (i % 64 == 62) ? '\r' : (i % 64 == 63) ? '\n' : static_cast<char>('a' + i % 26);
+// A German help text of 48 KB, longer than any real one, in Windows-1252 beyond Latin-1.
+const char* LongText() {
+  static char text[48 * 1024 + 1];
+  static const char letters[] =
+      "Kontextmen\xFC f\xFCr \x84Gr\xF6\xDF"
+      "e\x93 \x80 \x96 ";
+  if (text[0] == '\0')
+    FillLines(text, sizeof text - 1, letters, sizeof letters - 1);
+  return text;
+}
+
+// A text without end: 1 MB of lines, no terminating zero, and no memory that may be read after
+// it, so a reader that goes past 1 MB faults. Made once, kept for the process.
+constexpr int kEndlessHelpId = 413;
+constexpr std::size_t kEndlessBytes = 1024 * 1024;
+
+const char* EndlessText() {
+  static char* text = nullptr;
+  if (text == nullptr) {
+    SYSTEM_INFO system;
+    GetSystemInfo(&system);
+    const std::size_t size = kEndlessBytes + system.dwPageSize;
+    auto* block =
+        static_cast<char*>(VirtualAlloc(nullptr, size, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
+    DWORD previous = 0;
+    if (block == nullptr ||
+        !VirtualProtect(block + kEndlessBytes, system.dwPageSize, PAGE_NOACCESS, &previous))
+      return nullptr;
+    FillLines(block, kEndlessBytes, "abcdefghijklmnopqrstuvwxyz", 26);
+    text = block;
   }
   return text;
 }
@@ -57,8 +93,10 @@ const char* OverlongText() {
 }  // namespace
 
 extern "C" const char* __stdcall GetHelpText(int helpId, int kind) {
-  if (helpId == kOverlongHelpId && kind == 2)
-    return OverlongText();
+  if (helpId == kEndlessHelpId && kind == 2)
+    return EndlessText();
+  if (helpId == kWindows1252Tip && kind == 2)
+    return LongText();
   for (const HelpEntry& entry : kEntries) {
     if (entry.helpId == helpId && entry.kind == kind)
       return entry.text;

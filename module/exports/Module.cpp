@@ -4,20 +4,21 @@
 #include <utility>
 
 #include "module/TippMessage.h"
-#include "platform/AnsiText.h"
 #include "platform/Dialogs.h"
 #include "platform/WindowMessages.h"
+#include "platform/Windows1252.h"
 #include "template/TemplateTexts.h"
 
 namespace pelk {
 
 namespace {
-// The host's strings are in the system's ANSI code page and stay the host's: copied at once.
-// The bound only keeps a string without its terminating zero from being read without end.
+// The host's strings are Windows-1252 whatever the system's code page (the collection's texts
+// are German), and stay the host's: copied at once. The bound only keeps a string without its
+// terminating zero from being read without end.
 constexpr std::size_t kMaxHostTextBytes = 1024 * 1024;
 
 std::string Copied(const char* text) {
-  return AnsiToUtf8(text, kMaxHostTextBytes);
+  return Windows1252ToUtf8(text, kMaxHostTextBytes);
 }
 }  // namespace
 

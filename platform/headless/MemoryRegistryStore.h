@@ -23,6 +23,7 @@ class MemoryRegistryStore : public RegistryStore {
   [[nodiscard]] std::unique_ptr<RegistryKey> OpenKey(RootKey root, const std::string& path,
                                                      RegistryAccess access,
                                                      bool canCreate) override;
+  bool KeyExists(RootKey root, const std::string& path) const override;
 
   // The key and every key below it grant only `granted`: opening one with any other right is
   // refused, and so is creating one unless `granted` holds CreateSubKey. Limits add up.
@@ -37,7 +38,6 @@ class MemoryRegistryStore : public RegistryStore {
   void FailReads(RootKey root, const std::string& path);
 
   // Direct access for tests, bypassing the switches.
-  bool KeyExists(RootKey root, const std::string& path) const;
   std::optional<RegistryValue> Value(RootKey root, const std::string& path,
                                      const std::string& name) const;
   void SetValue(RootKey root, const std::string& path, const std::string& name,

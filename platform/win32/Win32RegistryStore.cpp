@@ -95,9 +95,15 @@ class Win32Key : public RegistryKey {
 
 }  // namespace
 
+namespace {
+HKEY RootHandle(RootKey root) {
+  return root == RootKey::ClassesRoot ? HKEY_CLASSES_ROOT : HKEY_CURRENT_USER;
+}
+}  // namespace
+
 std::unique_ptr<RegistryKey> Win32RegistryStore::OpenKey(RootKey root, const std::string& path,
                                                          RegistryAccess access, bool canCreate) {
-  const HKEY rootKey = root == RootKey::ClassesRoot ? HKEY_CLASSES_ROOT : HKEY_CURRENT_USER;
+  const HKEY rootKey = RootHandle(root);
   const WideString widePath = Utf16(path);
   const REGSAM sam = static_cast<REGSAM>(access);
   HKEY key = nullptr;
@@ -111,6 +117,14 @@ std::unique_ptr<RegistryKey> Win32RegistryStore::OpenKey(RootKey root, const std
   if (status != ERROR_SUCCESS)
     return nullptr;
   return std::make_unique<Win32Key>(key);
+}
+
+bool Win32RegistryStore::KeyExists(RootKey root, const std::string& path) const {
+  HKEY key = nullptr;
+  const LONG status =
+      RegOpenKeyExW(RootHandle(root), Utf16(path).c_str(), 0, KEY_QUERY_VALUE, &key);
+  UniqueKey closed(status == ERROR_SUCCESS ? key : nullptr);
+  return status != ERROR_FILE_NOT_FOUND && status != ERROR_PATH_NOT_FOUND;
 }
 
 }  // namespace pelk

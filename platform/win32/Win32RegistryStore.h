@@ -12,6 +12,7 @@ class Win32RegistryStore : public RegistryStore {
   [[nodiscard]] std::unique_ptr<RegistryKey> OpenKey(RootKey root, const std::string& path,
                                                      RegistryAccess access,
                                                      bool canCreate) override;
+  bool KeyExists(RootKey root, const std::string& path) const override;
 };
 
 }  // namespace pelk

@@ -233,33 +233,30 @@ TEST(Artwork, PageIconsAre32SquareWithMasksAndMatchTheGenerator) {
   EXPECT_FALSE(MaskedAt(flask, flaskMask, 16, 22));  // the flask's body
   EXPECT_FALSE(MaskedAt(flask, flaskMask, 16, 8));   // its neck
 
+  // One image at 24 bits per pixel, no palette: colours, then the mask.
   const Bytes tip = ReadSourceFile("tip/TFormPelk412.ico");
   EXPECT_EQ(tip, imagegen::TipIcon());
-  const std::uint32_t tipColours = U32(tip, 22 + 32);  // the palette lists all it has
-  ASSERT_GE(tipColours, 17u);                          // more than a 16-colour icon could hold
-  ASSERT_LE(tipColours, 256u);
-  const std::size_t tipImage = ExpectIcon(tip, 0, 8, 40 + 4 * tipColours + 32 * 32 + 32 * 4);
-  const std::size_t tipPalette = tipImage + 40;
-  const std::size_t tipPixels = tipPalette + 4 * tipColours;
-  const std::size_t tipMask = tipPixels + 32 * 32;
+  const std::size_t tipImage = ExpectIcon(tip, 0, 24, 40 + 32 * 32 * 3 + 32 * 4);
+  EXPECT_EQ(U32(tip, tipImage + 32), 0u) << "no palette";
+  const std::size_t tipPixels = tipImage + 40;
+  const std::size_t tipMask = tipPixels + 32 * 32 * 3;
   EXPECT_TRUE(MaskedAt(tip, tipMask, 0, 31));
   EXPECT_FALSE(MaskedAt(tip, tipMask, 10, 10));
-  // Every pixel indexes the palette; masked ones are black, so the screen shows through unchanged.
+  // Masked pixels are black, so the screen shows through unchanged; the drawing has more colours
+  // than a 16-colour icon could hold.
+  std::set<std::uint32_t> colours;
   for (int y = 0; y < 32; ++y) {
     for (int x = 0; x < 32; ++x) {
-      const std::size_t index = tip.at(tipPixels + static_cast<std::size_t>(31 - y) * 32 + x);
-      ASSERT_LT(index, tipColours) << x << "," << y;
-      if (!MaskedAt(tip, tipMask, x, y))
-        continue;
-      const std::size_t at = tipPalette + index * 4;
-      ASSERT_EQ(tip.at(at) | tip.at(at + 1) | tip.at(at + 2), 0) << x << "," << y;
+      const std::size_t at = tipPixels + static_cast<std::size_t>(31 - y) * 32 * 3 + x * 3;
+      const std::uint32_t colour = tip.at(at) | tip.at(at + 1) << 8 | tip.at(at + 2) << 16;
+      if (MaskedAt(tip, tipMask, x, y))
+        ASSERT_EQ(colour, 0u) << x << "," << y;
+      else
+        colours.insert(colour);
     }
   }
-  // The palette holds exactly the drawing's colours, none twice.
-  std::set<std::uint32_t> distinct;
-  for (std::size_t k = 0; k < tipColours; ++k)
-    distinct.insert(U32(tip, tipPalette + 4 * k) & 0xFFFFFFu);
-  EXPECT_EQ(distinct.size(), tipColours);
+  EXPECT_GE(colours.size(), 17u);
+  EXPECT_EQ(colours.count(0x316AC5u), 1u) << "the highlighted menu entry, exactly";
 }
 
 TEST(Artwork, ButtonPaletteBitmapIs24SquareIn16Colours) {

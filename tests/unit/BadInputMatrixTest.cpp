@@ -451,11 +451,13 @@ TEST(BadInputMatrix, TheHostMayCloseThePageWhileItShowsAMessageBox) {
       {"refused write",
        [](Rig& rig) {
          rig.system.registry.DenyWriteAccess(RootKey::ClassesRoot, kCopyToHandler.keyPath);
+         rig.Page()->CheckBox1->UserClick();  // a change to refuse
          rig.Page()->HotSpeedButtonOK->UserClick();
        }},
       {"refused save",
        [](Rig& rig) {
          rig.system.registry.DenyWriteAccess(RootKey::ClassesRoot, kCopyToHandler.keyPath);
+         rig.Page()->CheckBox1->UserClick();
          EXPECT_EQ(rig.module->ModulSaveChanges(), 0);
        }},
       {"bad command", [](Rig& rig) { rig.Command(kCommandSetLeft, -1); }},

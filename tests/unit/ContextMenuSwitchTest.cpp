@@ -82,18 +82,53 @@ TEST_F(ContextMenuSwitchTest, KeysGrantingOnlyQueryAndSetValueAreWritten) {
   EXPECT_EQ(shell.AssociationNotifications, 2);
 }
 
-TEST_F(ContextMenuSwitchTest, HideCreatesMissingKeysWithoutDefaultAndTwiceIsFine) {
+TEST_F(ContextMenuSwitchTest, HideOnMissingKeysCreatesNothingAndTwiceIsFine) {
   WriteContextMenuState(store, shell, false);
-  EXPECT_TRUE(store.KeyExists(kHkcr, kCopyTo));
-  EXPECT_TRUE(store.KeyExists(kHkcr, kMoveTo));
-  EXPECT_FALSE(Default(kCopyTo));
-  EXPECT_FALSE(Default(kMoveTo));
-  EXPECT_EQ(shell.AssociationNotifications, 1);
+  EXPECT_TRUE(store.KeyPaths(kHkcr).empty()) << "a missing key holds no value to delete";
 
   WriteContextMenuState(store, shell, false);
   EXPECT_FALSE(ReadContextMenuState(store));
-  EXPECT_EQ(shell.AssociationNotifications, 2);
+  EXPECT_EQ(shell.AssociationNotifications, 0) << "no value was deleted";
   EXPECT_EQ(store.OpenKeyCount(), 0);
+}
+
+TEST_F(ContextMenuSwitchTest, TheShellIsToldOnlyWhenAValueChanged) {
+  const std::optional<RegistryValue> none;
+  const RegistryValue copyId = RegistryValue::String(kCopyId);
+  const RegistryValue moveId = RegistryValue::String(kMoveId);
+  const RegistryValue other = RegistryValue::String("other");
+  const struct {
+    std::optional<RegistryValue> copyTo, moveTo;
+    bool show;
+    int told;
+  } cases[] = {
+      {copyId, moveId, true, 0},
+      {none, none, false, 0},
+      {copyId, other, true, 1},
+      {none, moveId, false, 1},
+      {copyId, moveId, false, 1},
+      {other, other, true, 1},
+      // Reads as shown, but is no plain string: made one.
+      {RegistryValue{RegistryType::ExpandString, kCopyId}, moveId, true, 1},
+  };
+  for (const auto& c : cases) {
+    MemoryRegistryStore fresh;
+    for (const auto& [key, value] : {std::pair(kCopyTo, c.copyTo), std::pair(kMoveTo, c.moveTo)}) {
+      fresh.SetValue(kHkcr, key, "Other", RegistryValue::String("keep"));
+      if (value)
+        fresh.SetValue(kHkcr, key, "", *value);
+      // A value that is already as asked is not written again, so refusing it changes nothing.
+      if (value == (c.show
+                        ? std::optional(RegistryValue::String(key == kCopyTo ? kCopyId : kMoveId))
+                        : std::nullopt)) {
+        fresh.RefuseValueChanges(kHkcr, key);
+      }
+    }
+    RecordingShell counting;
+    WriteContextMenuState(fresh, counting, c.show);
+    EXPECT_EQ(ReadContextMenuState(fresh), c.show);
+    EXPECT_EQ(counting.AssociationNotifications, c.told) << c.show << " " << c.told;
+  }
 }
 
 TEST_F(ContextMenuSwitchTest, ShowReplacesOtherDefaultsAndLeavesOtherValuesAlone) {
@@ -120,8 +155,9 @@ TEST_F(ContextMenuSwitchTest, RefusedKeyChangesNothingAndNamesTheKey) {
   for (const bool failRead : {false, true}) {
     for (const bool show : {true, false}) {
       for (const std::string& refused : {kCopyTo, kMoveTo}) {
+        // Both rows hold a value, neither the class id: either way both must change.
         MemoryRegistryStore fresh;
-        fresh.SetValue(kHkcr, kCopyTo, "", RegistryValue::String(kCopyId));
+        fresh.SetValue(kHkcr, kCopyTo, "", RegistryValue::String("other copy"));
         fresh.SetValue(kHkcr, kMoveTo, "", RegistryValue::String("other"));
         if (failRead)
           fresh.FailReads(kHkcr, refused);
@@ -135,13 +171,65 @@ TEST_F(ContextMenuSwitchTest, RefusedKeyChangesNothingAndNamesTheKey) {
           EXPECT_EQ(e.KeyPath(), "HKEY_CLASSES_ROOT\\" + refused);
           EXPECT_EQ(e.Reason(), failRead ? RegistryFailure::Unreadable : RegistryFailure::Refused);
         }
-        EXPECT_EQ(fresh.Value(kHkcr, kCopyTo, ""), RegistryValue::String(kCopyId)) << failRead;
+        EXPECT_EQ(fresh.Value(kHkcr, kCopyTo, ""), RegistryValue::String("other copy")) << failRead;
         EXPECT_EQ(fresh.Value(kHkcr, kMoveTo, ""), RegistryValue::String("other")) << failRead;
         EXPECT_EQ(quiet.AssociationNotifications, 0);
         EXPECT_EQ(fresh.OpenKeyCount(), 0);
       }
     }
   }
+}
+
+TEST_F(ContextMenuSwitchTest, WhatIsAlreadyInEffectNeedsNoWriteAccess) {
+  // A user who may read the handler keys but neither change nor create them.
+  auto limitedUser = [](MemoryRegistryStore& fresh) {
+    fresh.DenyWriteAccess(kHkcr, "AllFileSystemObjects");
+    fresh.LimitAccess(kHkcr, kMoveTo, RegistryAccess::QueryValue);
+  };
+  MemoryRegistryStore shown;
+  shown.SetValue(kHkcr, kCopyTo, "", RegistryValue::String(kCopyId));
+  shown.SetValue(kHkcr, kMoveTo, "", RegistryValue::String(kMoveId));
+  limitedUser(shown);
+  WriteContextMenuState(shown, shell, true);
+  EXPECT_TRUE(ReadContextMenuState(shown));
+
+  MemoryRegistryStore hidden;
+  hidden.SetValue(kHkcr, kCopyTo, "Other", RegistryValue::String("keep"));  // no default value
+  limitedUser(hidden);
+  WriteContextMenuState(hidden, shell, false);
+  EXPECT_FALSE(hidden.KeyExists(kHkcr, kMoveTo)) << "not created";
+  EXPECT_EQ(shell.AssociationNotifications, 0);
+  EXPECT_EQ(shown.OpenKeyCount() + hidden.OpenKeyCount(), 0);
+
+  // A real change is still refused, naming the key that must change, and changes nothing.
+  const struct {
+    MemoryRegistryStore& store;
+    bool show;
+    const std::string& refused;
+  } changes[] = {{shown, false, kCopyTo}, {hidden, true, kCopyTo}};
+  for (const auto& change : changes) {
+    const std::vector<std::string> keys = change.store.KeyPaths(kHkcr);
+    const bool wasShown = ReadContextMenuState(change.store);
+    try {
+      WriteContextMenuState(change.store, shell, change.show);
+      ADD_FAILURE() << "no error";
+    } catch (const ERegistryException& e) {
+      EXPECT_EQ(e.KeyPath(), "HKEY_CLASSES_ROOT\\" + change.refused);
+      EXPECT_EQ(e.Reason(), RegistryFailure::Refused);
+    }
+    EXPECT_EQ(ReadContextMenuState(change.store), wasShown);
+    EXPECT_EQ(change.store.KeyPaths(kHkcr), keys);
+  }
+  // Only one row differs: that one is named.
+  shown.SetValue(kHkcr, kMoveTo, "", RegistryValue::String("other"));
+  try {
+    WriteContextMenuState(shown, shell, true);
+    ADD_FAILURE() << "no error";
+  } catch (const ERegistryException& e) {
+    EXPECT_EQ(e.KeyPath(), "HKEY_CLASSES_ROOT\\" + kMoveTo);
+  }
+  EXPECT_EQ(shown.Value(kHkcr, kMoveTo, ""), RegistryValue::String("other"));
+  EXPECT_EQ(shell.AssociationNotifications, 0);
 }
 
 TEST_F(ContextMenuSwitchTest, RefusedKeyThatIsMissingIsNotCreatedAndTheOtherNotTouched) {

@@ -258,7 +258,7 @@ LRESULT CALLBACK RefusePageWindows(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-TEST(PageCreation, AWindowTheSystemRefusesIsReportedAndAnOverlongHelpTextIsCut) {
+TEST(PageCreation, AWindowTheSystemRefusesIsReportedAndLongHelpTextsShowWhole) {
   PageSession session;
   ASSERT_TRUE(session.Loaded()) << session.LoadError();
   PageArguments arguments;
@@ -277,16 +277,22 @@ TEST(PageCreation, AWindowTheSystemRefusesIsReportedAndAnOverlongHelpTextIsCut) 
   EXPECT_EQ(session.Page(), nullptr);
   EXPECT_EQ(session.ModulFree(), 1);
 
-  // The next page comes, with a help text far longer than a page takes: the first 32 KB of it.
-  arguments.helpId = 413;
-  EXPECT_EQ(session.Create(arguments), 0);
-  ASSERT_NE(session.Page(), nullptr);
-  HWND memo = VisibleMemo(session.Page());
-  ASSERT_NE(memo, nullptr);
-  // Its last line break ends the memo's last line and is not shown.
-  const std::string shown = Text(memo);
-  EXPECT_EQ(shown.size(), 32u * 1024u - 2u);
-  EXPECT_TRUE(shown == std::string(GetHelpText(413, 2), shown.size()));
+  // The next pages come with a help text longer than any real one (48 KB), shown whole, and
+  // with one that has no end (1 MB, then memory that may not be read), cut at 1 MB. The last
+  // line break ends the memo's last line and is not shown.
+  for (const int helpId : {414, 413}) {
+    SCOPED_TRACE(helpId);
+    arguments.helpId = helpId;
+    EXPECT_EQ(session.Create(arguments), 0);
+    ASSERT_NE(session.Page(), nullptr);
+    HWND memo = VisibleMemo(session.Page());
+    ASSERT_NE(memo, nullptr);
+    const std::size_t length = helpId == 414 ? 48u * 1024u : 1024u * 1024u;
+    const std::wstring shown = WideWindowText(memo);
+    EXPECT_EQ(shown.size(), length - 2u);
+    EXPECT_TRUE(shown == FromWindows1252(std::string(GetHelpText(helpId, 2), length - 2u)));
+    EXPECT_EQ(session.ModulFree(), 1);
+  }
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The page's texts on whatever ANSI code page the system has. CTest runs this once more with
 // LC_ALL=ru_RU.UTF-8, which gives Wine's programs the Cyrillic code page 1251: the module's own
-// texts (written in Windows-1252) and the host's texts (in the system's code page) must both show
+// texts and those the host and the help library hand over (all of them Windows-1252) must show
 // as written.
 #include "platform/win32/WindowsApi.h"
 
@@ -14,31 +14,20 @@
 #include "tests/win32/MessageBoxAnswerer.h"
 #include "tests/win32/PageLayout.h"
 #include "tests/win32/PageSession.h"
+#include "tests/win32/ProcessWindows.h"
 #include "tests/win32/RealInput.h"
 
 namespace pelk {
 namespace {
 
-std::wstring FromAnsi(const std::string& text) {
-  std::wstring wide(text.size(), L'\0');
-  wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(),
-                                                           static_cast<int>(text.size()), &wide[0],
-                                                           static_cast<int>(wide.size()))));
-  return wide;
-}
+constexpr char kRegeditKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Regedit";
 
-std::string ToAnsi(const std::wstring& text) {
-  std::string narrow(text.size() * 2, '\0');
-  narrow.resize(static_cast<std::size_t>(
-      WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &narrow[0],
-                          static_cast<int>(narrow.size()), nullptr, nullptr)));
-  return narrow;
-}
-
-std::wstring WideText(HWND window) {
-  wchar_t text[4096] = L"";
-  GetWindowTextW(window, text, 4096);
-  return text;
+HWND VisibleMemo(HWND page) {
+  HWND memo = nullptr;
+  while ((memo = FindWindowExW(page, memo, L"Edit", nullptr)) != nullptr &&
+         !IsWindowVisible(memo)) {
+  }
+  return memo;
 }
 
 TEST(OtherCodePage, OwnTextsAndTheHostsTextsShowAsWritten) {
@@ -49,25 +38,21 @@ TEST(OtherCodePage, OwnTextsAndTheHostsTextsShowAsWritten) {
   ASSERT_TRUE(entries.Show());
   PageSession session;
   ASSERT_TRUE(session.Loaded()) << session.LoadError();
-  // The host hands over a Cyrillic caption in the system's code page (on a 1252 system the
-  // letters have no bytes there and arrive as question marks, which then show as such).
-  const std::wstring caption = L"\u041c\u0435\u043d\u044e \u041f\u0435\u043b\u043a412";
+  // The host's caption in Windows-1252, with letters of its own beyond Latin-1 (0x80..0x9F).
   PageArguments arguments;
-  arguments.caption = ToAnsi(caption);
+  arguments.caption = "Kontextmen\xFC \x84Pelk412\x93 \x80";
+  const std::wstring caption = L"Kontextmen\u00fc \u201ePelk412\u201c \u20ac";
+  ASSERT_EQ(FromWindows1252(arguments.caption), caption);
   ASSERT_EQ(session.Create(arguments), 0);
   HWND page = session.Page();
   ASSERT_NE(page, nullptr);
-  const std::wstring asWritten = FromAnsi(arguments.caption);
-  if (GetACP() == 1251) {
-    EXPECT_EQ(asWritten, caption);
-  }
-  EXPECT_EQ(WideText(page), asWritten);
-  EXPECT_NE(FindWindowExW(page, nullptr, L"Static", asWritten.c_str()), nullptr) << "the title";
+  EXPECT_EQ(WideWindowText(page), caption);
+  EXPECT_NE(FindWindowExW(page, nullptr, L"Static", caption.c_str()), nullptr) << "the title";
 
-  // The module's own texts, whatever the code page.
+  // The module's own texts.
   HWND box = FindWindowExW(page, nullptr, L"Button", nullptr);
   ASSERT_NE(box, nullptr);
-  EXPECT_EQ(WideText(box), L"Kontextmen\u00fc f\u00fcr Datei-Operationen anzeigen");
+  EXPECT_EQ(WideWindowText(box), L"Kontextmen\u00fc f\u00fcr Datei-Operationen anzeigen");
   {
     MessageBoxAnswerer answer(GetCurrentThreadId(), IDOK);
     ASSERT_TRUE(ClickAt(page, PageLayout::Centre(PageLayout(page).Info())));
@@ -76,13 +61,33 @@ TEST(OtherCodePage, OwnTextsAndTheHostsTextsShowAsWritten) {
     EXPECT_EQ(answer.WideText(), L"G\u00fcltig f\u00fcr:\r\n\r\nWindows XP\r\n");
   }
 
-  // The help library's text is in the system's code page too.
-  HWND memo = nullptr;
-  while ((memo = FindWindowExW(page, memo, L"Edit", nullptr)) != nullptr &&
-         !IsWindowVisible(memo)) {
-  }
+  // The help library's text.
+  HWND memo = VisibleMemo(page);
   ASSERT_NE(memo, nullptr);
-  EXPECT_EQ(WideText(memo), FromAnsi(GetHelpText(412, 2)));
+  const std::wstring help = WideWindowText(memo);
+  EXPECT_EQ(help, FromWindows1252(GetHelpText(412, 2)));
+  EXPECT_NE(help.find(L"Kontextmen\u00fc"), std::wstring::npos);
+  EXPECT_EQ(session.ModulFree(), 1);
+
+  // The registry key the help library names goes into the editor's "LastKey" as written.
+  RegistryValueGuard lastKey(HKEY_CURRENT_USER, kRegeditKey, "LastKey");
+  ASSERT_TRUE(RemoveValue(HKEY_CURRENT_USER, kRegeditKey, "LastKey"));
+  arguments.helpId = 414;
+  ASSERT_EQ(session.Create(arguments), 0);
+  ASSERT_NE(session.Page(), nullptr);
+  ASSERT_TRUE(ClickAt(session.Page(), PageLayout::Centre(PageLayout(session.Page()).Registry())));
+  const std::wstring key =
+      L"HKEY_CURRENT_USER\\Software\\Pelk412 Tests\\Schl\u00fcssel "
+      L"\u201eGr\u00f6\u00dfe\u201c \u20ac";
+  ASSERT_EQ(FromWindows1252(GetHelpText(414, 5)), key);
+  const std::wstring regedit = L"Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Regedit";
+  EXPECT_TRUE(PumpUntil(
+      [&] { return ReadWideStringValue(HKEY_CURRENT_USER, regedit, L"LastKey") == key; }));
+  // The editor's title is in the run's language: found by its window class.
+  if (HWND editor = WaitForProcessWindow(0, "RegEdit_RegEdit", "", 15000))
+    EXPECT_TRUE(CloseAndWaitForProcess(editor, 10000));
+  else
+    ADD_FAILURE() << "no registry editor appeared";
   EXPECT_EQ(session.ModulFree(), 1);
 }
 

@@ -7,6 +7,7 @@
 #include "tests/win32/BroadcastReceiver.h"
 #include "tests/win32/ContextMenuEntries.h"
 #include "tests/win32/MessageBoxAnswerer.h"
+#include "tests/win32/OpenPage.h"
 #include "tests/win32/PageCommands.h"
 #include "tests/win32/PageLayout.h"
 #include "tests/win32/PageSession.h"
@@ -102,6 +103,58 @@ TEST(PageRequest, UndoThenSaveChangesWritesTheClassIdsAndReportsRestore) {
   ASSERT_TRUE(PumpUntil([&] { return session.ModulChanged() == 1; }));
   EXPECT_TRUE(entries.BothShown());
   EXPECT_EQ(session.ModulFree(), 1);
+}
+
+class PageForALimitedUser : public OpenPage {};
+
+TEST_F(PageForALimitedUser, SavesWhatIsInEffectAndIsRefusedOnlyAChange) {
+  for (const bool shown : {true, false}) {
+    SCOPED_TRACE(shown);
+    if (!shown) {  // a page made again over hidden entries
+      ASSERT_EQ(session.ModulFree(), 1);
+      ASSERT_TRUE(entries.Hide());
+      receiver.Clear();
+      ASSERT_EQ(session.Create(arguments), 0);
+      page = session.Page();
+      ASSERT_NE(page, nullptr);
+    }
+    auto unchanged = [&] { return shown ? entries.BothShown() : entries.BothHiddenKeysKept(); };
+    // Readable but not writable, as the classes root is to a user without administrator rights.
+    KeyAccessGuard copyTo(HKEY_CLASSES_ROOT, kCopyToKey, kReadOnly);
+    KeyAccessGuard moveTo(HKEY_CLASSES_ROOT, kMoveToKey, kReadOnly);
+    ASSERT_TRUE(copyTo.Applied() && moveTo.Applied());
+    HWND box = PageCheckBox(page, 0);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(IsChecked(box), shown);
+
+    // The host's save, and the OK button after the box went back to the state that was read.
+    const PageLayout layout(page);
+    {
+      MessageBoxWatcher reports(GetCurrentThreadId(), 1000);
+      EXPECT_EQ(session.ModulSaveChanges(), 1);
+      ASSERT_TRUE(ClickAt(page, layout.CheckBoxSquare()));
+      ASSERT_TRUE(ClickAt(page, layout.CheckBoxSquare()));
+      ASSERT_TRUE(ClickAt(page, PageLayout::Centre(layout.Ok())));
+      EXPECT_TRUE(PumpUntil([&] { return receiver.Count(9999, 2) == 2; }));
+      reports.Join();
+      EXPECT_EQ(reports.Answered(), 0);
+    }
+    EXPECT_EQ(IsChecked(box), shown);
+    EXPECT_TRUE(unchanged());
+
+    // A real change is still refused, in the user's words, and nothing is broadcast.
+    ASSERT_TRUE(ClickAt(page, layout.CheckBoxSquare()));
+    ASSERT_TRUE(PumpUntil([&] { return IsChecked(box) != shown; }));
+    {
+      MessageBoxAnswerer report(GetCurrentThreadId(), IDOK);
+      EXPECT_EQ(session.ModulSaveChanges(), 0);
+      report.Join();
+      EXPECT_NE(report.Text().find("kann nicht geschrieben werden"), std::string::npos)
+          << report.Text();
+    }
+    EXPECT_EQ(receiver.CountCode(9999), 2);
+    EXPECT_TRUE(unchanged());
+  }
 }
 
 TEST(PageRequest, LockedPageNeitherReadsNorWritesTheEntries) {

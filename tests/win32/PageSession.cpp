@@ -10,32 +10,16 @@ namespace pelk {
 
 namespace {
 
-struct TitleSearch {
-  const std::string* title;
+// Compared in UTF-16, so that a text reads the same on any code page.
+struct TextSearch {
+  std::wstring text;
+  bool visibleOnly;
   HWND found = nullptr;
 };
 
-BOOL CALLBACK MatchTitle(HWND hwnd, LPARAM context) {
-  auto* search = reinterpret_cast<TitleSearch*>(context);
-  char text[512] = "";
-  GetWindowTextA(hwnd, text, sizeof text);
-  if (IsWindowVisible(hwnd) && *search->title == text) {
-    search->found = hwnd;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-struct ChildSearch {
-  const std::string* text;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchChild(HWND hwnd, LPARAM context) {
-  auto* search = reinterpret_cast<ChildSearch*>(context);
-  char text[512] = "";
-  GetWindowTextA(hwnd, text, sizeof text);
-  if (*search->text == text) {
+BOOL CALLBACK MatchText(HWND hwnd, LPARAM context) {
+  auto* search = reinterpret_cast<TextSearch*>(context);
+  if ((!search->visibleOnly || IsWindowVisible(hwnd)) && WideWindowText(hwnd) == search->text) {
     search->found = hwnd;
     return FALSE;
   }
@@ -76,14 +60,14 @@ void PumpFor(DWORD milliseconds) {
 }
 
 HWND FindThreadWindow(DWORD threadId, const std::string& title) {
-  TitleSearch search{&title};
-  EnumThreadWindows(threadId, MatchTitle, reinterpret_cast<LPARAM>(&search));
+  TextSearch search{FromWindows1252(title), true};
+  EnumThreadWindows(threadId, MatchText, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
 HWND FindChildByText(HWND parent, const std::string& text) {
-  ChildSearch search{&text};
-  EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&search));
+  TextSearch search{FromWindows1252(text), false};
+  EnumChildWindows(parent, MatchText, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
@@ -167,6 +151,21 @@ int PageSession::ModulNr() const {
 
 LRESULT PageSession::Command(WPARAM code, LPARAM value) {
   return SendMessageA(page_, morvex_, code, value);
+}
+
+std::wstring WideWindowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(window, &text[0], static_cast<int>(text.size()))));
+  return text;
+}
+
+std::wstring FromWindows1252(const std::string& text) {
+  std::wstring wide(text.size(), L'\0');
+  wide.resize(static_cast<std::size_t>(MultiByteToWideChar(1252, 0, text.data(),
+                                                           static_cast<int>(text.size()), &wide[0],
+                                                           static_cast<int>(wide.size()))));
+  return wide;
 }
 
 void PageSession::UnloadLeavingThePage() {

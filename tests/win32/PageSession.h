@@ -7,7 +7,8 @@
 namespace pelk {
 
 // What a test host hands to ModulCreate. The defaults give a supported page (Windows XP) whose
-// client area has the reference size 292 x 426; the caption should be unique per test.
+// client area has the reference size 292 x 426; the caption should be unique per test. The
+// texts are Windows-1252, as the collection's are.
 struct PageArguments {
   int left = 120;
   int top = 40;
@@ -96,10 +97,16 @@ class PageSession {
   PageArguments arguments_;
 };
 
-// The visible top-level window of the given thread whose title is exactly `title`.
+// The visible top-level window of the given thread whose title is exactly `title`
+// (Windows-1252, as are the texts below).
 HWND FindThreadWindow(DWORD threadId, const std::string& title);
 
 // The child window of `parent` (at any depth) whose text is exactly `text`.
 HWND FindChildByText(HWND parent, const std::string& text);
+
+// A window's text as the window holds it, in UTF-16.
+std::wstring WideWindowText(HWND window);
+// Windows-1252 bytes (the collection's texts) as the characters they stand for.
+std::wstring FromWindows1252(const std::string& text);
 
 }  // namespace pelk

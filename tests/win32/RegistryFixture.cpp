@@ -1,11 +1,15 @@
 #include "tests/win32/RegistryFixture.h"
 
+#include <sddl.h>
+
 namespace pelk {
 
 const char kCopyToKey[] = "AllFileSystemObjects\\shellex\\ContextMenuHandlers\\Copy To";
 const char kMoveToKey[] = "AllFileSystemObjects\\shellex\\ContextMenuHandlers\\Move To";
 const char kCopyToClassId[] = "{C2FBB630-2971-11D1-A18C-00C04FD75D13}";
 const char kMoveToClassId[] = "{C2FBB631-2971-11D1-A18C-00C04FD75D13}";
+const wchar_t kReadOnly[] = L"D:P(A;;KR;;;WD)";
+const wchar_t kQueryAndSetValueOnly[] = L"D:P(A;;0x3;;;WD)";
 
 namespace {
 
@@ -66,6 +70,31 @@ std::optional<std::string> ReadStringValue(HKEY root, const std::string& path,
     return std::nullopt;
   data.resize(size);
   while (!data.empty() && data.back() == '\0')
+    data.pop_back();
+  return data;
+}
+
+std::optional<std::wstring> ReadWideStringValue(HKEY root, const std::wstring& path,
+                                                const std::wstring& name) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+    return std::nullopt;
+  DWORD type = 0;
+  DWORD size = 0;
+  std::wstring data;
+  if (RegQueryValueExW(key, name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
+      type == REG_SZ) {
+    data.resize(size / sizeof(wchar_t) + 1);
+    size = static_cast<DWORD>(data.size() * sizeof(wchar_t));
+    if (RegQueryValueExW(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&data[0]),
+                         &size) != ERROR_SUCCESS)
+      type = REG_NONE;
+    data.resize(size / sizeof(wchar_t));
+  }
+  RegCloseKey(key);
+  if (type != REG_SZ)
+    return std::nullopt;
+  while (!data.empty() && data.back() == L'\0')
     data.pop_back();
   return data;
 }
@@ -132,6 +161,32 @@ RegistryValueGuard::~RegistryValueGuard() {
   }
   for (auto it = missingKeys_.rbegin(); it != missingKeys_.rend(); ++it)
     RegDeleteKeyA(root_, it->c_str());
+}
+
+KeyAccessGuard::KeyAccessGuard(HKEY root, std::string path, const wchar_t* sddl)
+    : root_(root), path_(std::move(path)) {
+  Key key(root_, path_, false, READ_CONTROL | WRITE_DAC);
+  if (!key)
+    return;
+  DWORD size = 0;
+  RegGetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, nullptr, &size);
+  before_.resize(size);
+  PSECURITY_DESCRIPTOR wanted = nullptr;
+  applied_ = size > 0 &&
+             RegGetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, before_.data(), &size) ==
+                 ERROR_SUCCESS &&
+             ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl, SDDL_REVISION_1, &wanted,
+                                                                  nullptr) &&
+             RegSetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, wanted) == ERROR_SUCCESS;
+  LocalFree(wanted);
+}
+
+KeyAccessGuard::~KeyAccessGuard() {
+  if (!applied_)
+    return;
+  Key key(root_, path_, false, WRITE_DAC);
+  if (key)
+    RegSetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, before_.data());
 }
 
 }  // namespace pelk

@@ -1,6 +1,6 @@
-// The DLL's pictures as the system and the page read them from its resources: the tip's icon
-// (8 bits per pixel with a palette of its own colours) through the system's icon loader, and the
-// image strip through the page's bitmap reader.
+// The DLL's resources as the system and the page read them: the version resource's language, the
+// tip's icon (one image of 24 bits per pixel) through the system's icon loader, and the image
+// strip through the page's bitmap reader.
 #include "platform/win32/WindowsApi.h"
 
 #include <gtest/gtest.h>
@@ -76,6 +76,48 @@ TEST_F(DllResources, TipIconLoadsWithItsExactColoursAndMask) {
   EXPECT_NE(small, nullptr);
   if (small)
     DestroyIcon(small);
+}
+
+BOOL CALLBACK CollectLanguage(HMODULE, LPCSTR, LPCSTR, WORD language, LONG_PTR found) {
+  reinterpret_cast<std::vector<WORD>*>(found)->push_back(language);
+  return TRUE;
+}
+
+std::string_view ResourceData(HMODULE dll, HRSRC found) {
+  HGLOBAL loaded = found != nullptr ? LoadResource(dll, found) : nullptr;
+  if (loaded == nullptr)
+    return {};
+  return {static_cast<const char*>(LockResource(loaded)), SizeofResource(dll, found)};
+}
+
+std::uint32_t Le(std::string_view bytes, std::size_t at, int size) {
+  std::uint32_t value = 0;
+  for (int i = size - 1; i >= 0; --i)
+    value = value << 8 | static_cast<unsigned char>(bytes.at(at + i));
+  return value;
+}
+
+TEST_F(DllResources, VersionIsFiledAsGermanAndTheTipIconIsOne32SquareImageAt24Bits) {
+  std::vector<WORD> languages;
+  EnumResourceLanguagesA(dll, MAKEINTRESOURCEA(16), MAKEINTRESOURCEA(1),  // RT_VERSION
+                         CollectLanguage, reinterpret_cast<LONG_PTR>(&languages));
+  EXPECT_EQ(languages, std::vector<WORD>{MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN)});
+
+  // The icon group's directory: one entry, 32 x 32, 24 bits per pixel; and the image it names.
+  const std::string_view group =
+      ResourceData(dll, FindResourceA(dll, "TIPICON", MAKEINTRESOURCEA(14)));  // RT_GROUP_ICON
+  ASSERT_EQ(group.size(), 6u + 14u);
+  EXPECT_EQ(Le(group, 4, 2), 1u) << "images";
+  EXPECT_EQ(Le(group, 6, 1), 32u);
+  EXPECT_EQ(Le(group, 7, 1), 32u);
+  EXPECT_EQ(Le(group, 8, 1), 0u) << "no palette";
+  EXPECT_EQ(Le(group, 12, 2), 24u) << "bits per pixel";
+  const std::string_view image = ResourceData(
+      dll, FindResourceA(dll, MAKEINTRESOURCEA(Le(group, 18, 2)), MAKEINTRESOURCEA(3)));  // RT_ICON
+  ASSERT_GE(image.size(), 40u);
+  EXPECT_EQ(Le(image, 4, 4), 32u);
+  EXPECT_EQ(Le(image, 14, 2), 24u);
+  EXPECT_EQ(image.size(), 40u + 32u * 32u * 3u + 32u * 4u) << "colours and mask, no palette";
 }
 
 // The colour image and the mask of an icon, one after the other.

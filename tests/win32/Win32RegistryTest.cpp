@@ -1,7 +1,5 @@
 #include "platform/win32/WindowsApi.h"
 
-#include <sddl.h>
-
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -12,6 +10,7 @@
 #include "platform/TRegistry.h"
 #include "platform/win32/Win32RegistryStore.h"
 #include "platform/win32/Win32System.h"
+#include "tests/win32/RegistryFixture.h"
 #include "tip/ContextMenuSwitch.h"
 
 namespace pelk {
@@ -33,30 +32,6 @@ std::optional<std::string> RawString(HKEY root, const std::string& path, const s
   if (status != ERROR_SUCCESS || type != REG_SZ)
     return std::nullopt;
   return std::string(buffer, size > 0 && buffer[size - 1] == '\0' ? size - 1 : size);
-}
-
-// A string value as the system holds it, in UTF-16.
-std::optional<std::wstring> RawWide(HKEY root, const std::wstring& path, const std::wstring& name) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-    return std::nullopt;
-  wchar_t buffer[256];
-  DWORD size = sizeof buffer;
-  DWORD type = 0;
-  const LONG status =
-      RegQueryValueExW(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
-  RegCloseKey(key);
-  if (status != ERROR_SUCCESS || type != REG_SZ || size < sizeof(wchar_t))
-    return std::nullopt;
-  return std::wstring(buffer, size / sizeof(wchar_t) - 1);
-}
-
-bool KeyExists(HKEY root, const std::string& path) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-    return false;
-  RegCloseKey(key);
-  return true;
 }
 
 void SetRaw(HKEY root, const std::string& path, const std::string& name, DWORD type,
@@ -90,50 +65,6 @@ void DeleteTree(HKEY root, const std::string& path) {
   RegDeleteKeyA(root, path.c_str());
 }
 
-// Gives an existing key the access list `sddl` for one scope and puts back the list it had. The
-// key's owner may always change the list, so putting it back needs no right the list took away.
-class KeyAccessGuard {
- public:
-  KeyAccessGuard(HKEY root, const std::string& path, const wchar_t* sddl)
-      : root_(root), path_(path) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(root_, path_.c_str(), 0, READ_CONTROL | WRITE_DAC, &key) != ERROR_SUCCESS)
-      return;
-    DWORD size = 0;
-    RegGetKeySecurity(key, DACL_SECURITY_INFORMATION, nullptr, &size);
-    before_.resize(size);
-    PSECURITY_DESCRIPTOR wanted = nullptr;
-    applied_ =
-        size > 0 &&
-        RegGetKeySecurity(key, DACL_SECURITY_INFORMATION, before_.data(), &size) == ERROR_SUCCESS &&
-        ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl, SDDL_REVISION_1, &wanted,
-                                                             nullptr) &&
-        RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, wanted) == ERROR_SUCCESS;
-    LocalFree(wanted);
-    RegCloseKey(key);
-  }
-  ~KeyAccessGuard() {
-    HKEY key = nullptr;
-    if (applied_ && RegOpenKeyExA(root_, path_.c_str(), 0, WRITE_DAC, &key) == ERROR_SUCCESS) {
-      RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, before_.data());
-      RegCloseKey(key);
-    }
-  }
-  KeyAccessGuard(const KeyAccessGuard&) = delete;
-  KeyAccessGuard& operator=(const KeyAccessGuard&) = delete;
-  bool Applied() const { return applied_; }
-
- private:
-  HKEY root_;
-  std::string path_;
-  std::vector<BYTE> before_;
-  bool applied_ = false;
-};
-
-// Everyone may read the key; or query and set its values, and nothing more.
-const wchar_t* const kReadOnly = L"D:P(A;;KR;;;WD)";
-const wchar_t* const kQueryAndSetValueOnly = L"D:P(A;;0x3;;;WD)";
-
 TEST(Win32Registry, TRegistryOnTheRealCurrentUserKey) {
   DeleteTree(HKEY_CURRENT_USER, "Software\\PelkTests");
   Win32RegistryStore store;
@@ -148,9 +79,11 @@ TEST(Win32Registry, TRegistryOnTheRealCurrentUserKey) {
   reg.WriteString("", text);
   reg.WriteString("Named", "x");
   reg.WriteString("Gr\xC3\xB6\xC3\x9F", "y");
-  EXPECT_EQ(RawWide(HKEY_CURRENT_USER, L"Software\\PelkTests\\Registry", L""),
+  EXPECT_EQ(ReadWideStringValue(HKEY_CURRENT_USER, L"Software\\PelkTests\\Registry", L""),
             L"Standard \u00E4\u00F6\u00FC \u041A\u043B\u044E\u0447");
-  EXPECT_EQ(RawWide(HKEY_CURRENT_USER, L"Software\\PelkTests\\Registry", L"Gr\u00F6\u00DF"), L"y");
+  EXPECT_EQ(
+      ReadWideStringValue(HKEY_CURRENT_USER, L"Software\\PelkTests\\Registry", L"Gr\u00F6\u00DF"),
+      L"y");
   EXPECT_EQ(reg.ReadString(""), text);
   EXPECT_TRUE(reg.ValueExists("named"));
   EXPECT_EQ(reg.ReadString("missing"), "");
@@ -204,6 +137,13 @@ TEST(Win32Registry, EachAccessorAsksOnlyForTheRightsItsWorkNeeds) {
     reg.WriteString("", "new");
     EXPECT_EQ(reg.ReadValue("missing"), std::nullopt);
 
+    // A key the user may not open at all still exists.
+    KeyAccessGuard closed(HKEY_CURRENT_USER, readable, L"D:P");
+    ASSERT_TRUE(closed.Applied());
+    EXPECT_FALSE(reg.OpenKeyReadOnly(readable));
+    EXPECT_TRUE(reg.KeyExists(readable));
+    EXPECT_FALSE(reg.KeyExists(std::string(kTestKey) + "\\Missing"));
+
     // A read the system refuses is no missing value.
     TRegistry writer(store, RegistryAccess::SetValue);
     ASSERT_TRUE(writer.OpenKey(settable, false));
@@ -226,6 +166,9 @@ class RefusingStore : public RegistryStore {
       return nullptr;
     }
     return inner_.OpenKey(root, path, access, canCreate);
+  }
+  bool KeyExists(RootKey root, const std::string& path) const override {
+    return inner_.KeyExists(root, path);
   }
 
  private:
@@ -315,13 +258,15 @@ TEST_F(ContextMenuSwitchOnWine, ReadSeesOnlyBothExactClassIds) {
 
 TEST_F(ContextMenuSwitchOnWine, HideTwiceThenShowOverADifferentValue) {
   WriteContextMenuState(store, shell, false);
-  EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, kCopyToHandler.keyPath));
-  EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, kMoveToHandler.keyPath));
-  EXPECT_FALSE(CopyTo());
+  EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kCopyToHandler.keyPath)) << "nothing to hide there";
+  EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kMoveToHandler.keyPath));
+  SetRawString(HKEY_CLASSES_ROOT, kMoveToHandler.keyPath, kMoveToHandler.classId);
+  WriteContextMenuState(store, shell, false);
   EXPECT_FALSE(MoveTo());
+  EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, kMoveToHandler.keyPath)) << "the key stays";
   WriteContextMenuState(store, shell, false);
   EXPECT_FALSE(ReadContextMenuState(store));
-  EXPECT_EQ(shell.notifications, 2);
+  EXPECT_EQ(shell.notifications, 1) << "one value was deleted";
 
   SetRawString(HKEY_CLASSES_ROOT, kCopyToHandler.keyPath, "{c2fbb630-2971-11d1-a18c-00c04fd75d13}");
   WriteContextMenuState(store, shell, true);
@@ -332,7 +277,7 @@ TEST_F(ContextMenuSwitchOnWine, HideTwiceThenShowOverADifferentValue) {
   WriteContextMenuState(store, shell, false);
   EXPECT_FALSE(CopyTo());
   EXPECT_FALSE(MoveTo());
-  EXPECT_EQ(shell.notifications, 4);
+  EXPECT_EQ(shell.notifications, 3);
 }
 
 TEST_F(ContextMenuSwitchOnWine, HandlerKeysGrantingOnlyQueryAndSetValueAreWritten) {
@@ -353,7 +298,9 @@ TEST_F(ContextMenuSwitchOnWine, HandlerKeysGrantingOnlyQueryAndSetValueAreWritte
 }
 
 TEST_F(ContextMenuSwitchOnWine, RefusedWriteLeavesBothEntriesAsTheyWere) {
-  SetRawString(HKEY_CLASSES_ROOT, kCopyToHandler.keyPath, kCopyToHandler.classId);
+  // Neither row holds its class id nor is empty: showing and hiding both change both.
+  const std::string copyTo = "{c2fbb630-2971-11d1-a18c-00c04fd75d13}";
+  SetRawString(HKEY_CLASSES_ROOT, kCopyToHandler.keyPath, copyTo);
   SetRawString(HKEY_CLASSES_ROOT, kMoveToHandler.keyPath, "something else");
   for (const char* refused : {kCopyToHandler.keyPath, kMoveToHandler.keyPath}) {
     RefusingStore refusing(store, refused);
@@ -365,7 +312,7 @@ TEST_F(ContextMenuSwitchOnWine, RefusedWriteLeavesBothEntriesAsTheyWere) {
         EXPECT_EQ(e.KeyPath(), std::string("HKEY_CLASSES_ROOT\\") + refused);
         EXPECT_EQ(e.Reason(), RegistryFailure::Refused);
       }
-      EXPECT_EQ(CopyTo(), std::string(kCopyToHandler.classId));
+      EXPECT_EQ(CopyTo(), copyTo);
       EXPECT_EQ(MoveTo(), std::string("something else"));
     }
   }

@@ -268,9 +268,7 @@ std::vector<std::uint8_t> TipIcon() {
       {Polyline({{18.0, 13.5}, {24.5, 13.5}, {24.5, 19.0}}, 1.3), arrowGreen},
       {Polygon({{21.0, 18.5}, {28.0, 18.5}, {24.5, 24.0}}), arrowGreen},
   };
-  // Its few dozen colours (transparent pixels are black) fit a palette exactly.
-  const QuantizedPicture icon = Quantize(Compose(32, 32, layers), 256);
-  return IconFile8(icon.picture, icon.palette);
+  return IconFile24(Compose(32, 32, layers));
 }
 
 std::vector<std::uint8_t> HotSpeedButtonBitmap() {

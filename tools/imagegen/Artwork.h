@@ -18,8 +18,8 @@ constexpr int kImageListColours = 256;
 std::vector<std::uint8_t> ImageListBitmap();
 // The template page's icon: a laboratory flask, 32x32, 16 colours.
 std::vector<std::uint8_t> TemplateIcon();
-// The context-menu tip's icon: a menu with an entry going into a folder, 32x32, drawn in true
-// colour and stored at 8 bits per pixel with a palette of exactly its colours.
+// The context-menu tip's icon: a menu with an entry going into a folder, one image of 32x32 at
+// 24 bits per pixel.
 std::vector<std::uint8_t> TipIcon();
 // The image button's palette picture, 24x24, 16 colours.
 std::vector<std::uint8_t> HotSpeedButtonBitmap();

@@ -204,21 +204,23 @@ std::vector<std::uint8_t> IconFile4(const IndexedPicture& picture, const Palette
   return out.Take();
 }
 
-std::vector<std::uint8_t> IconFile8(const IndexedPicture& picture,
-                                    const std::vector<Rgb>& palette) {
-  const std::uint32_t rowBytes = RowBytes(picture.width, 8);
+std::vector<std::uint8_t> IconFile24(const Picture& picture) {
+  const std::uint32_t rowBytes = RowBytes(picture.width, 24);
   const std::uint32_t colourBytes = rowBytes * picture.height;
   const std::uint32_t maskBytes = RowBytes(picture.width, 1) * picture.height;
-  const auto colours = static_cast<std::uint32_t>(palette.size());
-  const std::uint32_t imageBytes = kInfoHeaderSize + colours * 4 + colourBytes + maskBytes;
+  const std::uint32_t imageBytes = kInfoHeaderSize + colourBytes + maskBytes;
   ByteWriter out;
-  IconDirectory(out, picture.width, picture.height, 0, 8, imageBytes);
-  InfoHeader(out, picture.width, picture.height * 2, 8, colourBytes + maskBytes, colours);
-  PaletteEntries(out, palette);
+  IconDirectory(out, picture.width, picture.height, 0, 24, imageBytes);
+  InfoHeader(out, picture.width, picture.height * 2, 24, colourBytes + maskBytes, 0);
   for (int y = picture.height - 1; y >= 0; --y) {
-    for (int x = 0; x < picture.width; ++x)
-      out.U8(picture.index[static_cast<std::size_t>(y) * picture.width + x]);
-    out.Zeros(rowBytes - static_cast<std::uint32_t>(picture.width));
+    for (int x = 0; x < picture.width; ++x) {
+      const std::size_t k = static_cast<std::size_t>(y) * picture.width + x;
+      const Rgb colour = picture.transparent[k] ? Rgb{} : picture.pixels[k];
+      out.U8(colour.b);
+      out.U8(colour.g);
+      out.U8(colour.r);
+    }
+    out.Zeros(rowBytes - 3u * picture.width);
   }
   AndMask(out, picture.width, picture.height, picture.transparent);
   return out.Take();

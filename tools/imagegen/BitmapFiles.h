@@ -46,8 +46,8 @@ std::vector<std::uint8_t> BitmapFile8(const IndexedPicture& picture,
 std::vector<std::uint8_t> BitmapFile4(const IndexedPicture& picture, const Palette16& palette);
 // Icon file with one image: 4 bits per pixel with the palette, plus the AND mask.
 std::vector<std::uint8_t> IconFile4(const IndexedPicture& picture, const Palette16& palette);
-// Icon file with one image: 8 bits per pixel with the palette (1 to 256 colours, all listed),
-// plus the AND mask. Masked pixels should index black, so the screen shows through unchanged.
-std::vector<std::uint8_t> IconFile8(const IndexedPicture& picture, const std::vector<Rgb>& palette);
+// Icon file with one image: 24 bits per pixel, plus the AND mask; masked pixels are stored black,
+// so the screen shows through unchanged.
+std::vector<std::uint8_t> IconFile24(const Picture& picture);
 
 }  // namespace pelk::imagegen

@@ -86,6 +86,14 @@ void Win32FormPeer::VisibleChanged() {
 void Win32FormPeer::BringToFront() {
   if (!form_->Visible() || Window() == nullptr)
     return;
+  // A minimised window is only an icon: it comes back at the form's bounds, which the host may
+  // have changed while it was minimised.
+  if (IsIconic(Window())) {
+    applying_ = true;
+    ShowWindow(Window(), SW_RESTORE);
+    applying_ = false;
+    BoundsChanged();
+  }
   // A window just shown is on top already; moving it there again costs a trip to the window
   // system.
   if (GetWindow(Window(), GW_HWNDPREV) != nullptr)

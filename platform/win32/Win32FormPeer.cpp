@@ -141,7 +141,28 @@ Win32HintWindow* Win32FormPeer::Hints(bool make) {
 }
 
 LRESULT Win32FormPeer::OnMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (hint_ && EndsHint(msg, wParam, lParam))
+    hint_->Hide();
   return form_->ReceiveMessage(msg, wParam, lParam);
+}
+
+// The hint belongs to a page in front of the user: it goes when the page is hidden (by whoever),
+// minimised, no longer active, or destroyed, although the pointer rests where it was.
+bool Win32FormPeer::EndsHint(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_WINDOWPOSCHANGED: {
+      const auto* position = reinterpret_cast<const WINDOWPOS*>(lParam);
+      return position != nullptr && (position->flags & SWP_HIDEWINDOW) != 0;
+    }
+    case WM_SIZE:
+      return wParam == SIZE_MINIMIZED;
+    case WM_ACTIVATE:
+      return LOWORD(wParam) == WA_INACTIVE;
+    case WM_DESTROY:
+      return true;
+    default:
+      return false;
+  }
 }
 
 void Win32FormPeer::DefaultProcessing(TMessage& message) {

@@ -34,6 +34,7 @@ class Win32FormPeer final : public Win32WindowPeer, public FormPeer, public Win3
   void WindowGone() override;
   // The form's messages go through the form: its window procedure, then DefaultProcessing.
   LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+  static bool EndsHint(UINT msg, WPARAM wParam, LPARAM lParam);
 
   // form_ (the control's form) is this form itself.
   UniqueIcon bigIcon_;

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -246,6 +247,65 @@ TEST_F(HostilePage, ItsStateFollowsWhatOthersDoToItsWindow) {
     EXPECT_TRUE(IsWindowVisible(page)) << byBroadcast;
     EXPECT_EQ(Text(memo), helpText) << byBroadcast;
   }
+}
+
+// A point of the page's caption where a click hits its close box.
+POINT CloseBox(HWND page) {
+  RECT frame{};
+  GetWindowRect(page, &frame);
+  const int y = frame.top + GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+  for (int x = frame.right - 2; x > frame.left; --x) {
+    if (SendMessageA(page, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE) {
+      POINT point{x - 3, y};
+      ScreenToClient(page, &point);
+      return point;
+    }
+  }
+  return POINT{-1000, -1000};
+}
+
+TEST_F(HostilePage, TheHintGoesWithItsPage) {
+  // Each way the page leaves the screen or the user's attention, with the pointer resting on
+  // the OK button under its hint: the hint goes at once, not at the pointer's next move.
+  const PageLayout layout(page);
+  auto hintShown = [&] {
+    SetForegroundWindow(page);
+    MovePointerTo(page, layout.Background());
+    // The button hears that the pointer left it when the system next looks (its hover time).
+    PumpFor(600);
+    MovePointerTo(page, PageLayout::Centre(layout.Ok()));
+    return PumpUntil([] { return VisibleHint() != nullptr; }, 3000);
+  };
+  HWND other = CreateWindowExA(0, "STATIC", "Pelk412 other program", WS_POPUP | WS_VISIBLE, 700,
+                               600, 50, 50, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  const struct {
+    const char* how;
+    bool leavesTheScreen;
+    std::function<void()> act;
+  } ways[] = {
+      {"hidden by the host", true, [&] { ShowWindow(page, SW_HIDE); }},
+      {"Alt+F4", true, [&] { PressKey(VK_F4, VK_MENU); }},
+      {"close box", true, [&] { ClickAt(page, CloseBox(page)); }},
+      {"minimised", true, [&] { ShowWindow(page, SW_MINIMIZE); }},
+      {"another window activated", false, [&] { SetForegroundWindow(other); }},
+      {"destroyed by the host", true, [&] { DestroyWindow(page); }},
+      {"freed", true, [&] { session.ModulFree(); }},
+  };
+  for (const auto& way : ways) {
+    if (!IsWindow(page)) {
+      ASSERT_EQ(session.Create(arguments), 0);
+      page = session.Page();
+      ASSERT_NE(page, nullptr);
+    }
+    ASSERT_TRUE(hintShown()) << way.how;
+    way.act();
+    PumpFor(100);
+    EXPECT_EQ(VisibleHint(), nullptr) << way.how;
+    const bool onScreen = IsWindow(page) && IsWindowVisible(page) && !IsIconic(page);
+    EXPECT_NE(onScreen, way.leavesTheScreen) << way.how;
+    EXPECT_EQ(session.Command(200, 0), 0);
+  }
+  DestroyWindow(other);
 }
 
 LRESULT CALLBACK RefusePageWindows(int code, WPARAM wParam, LPARAM lParam) {

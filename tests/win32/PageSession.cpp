@@ -42,6 +42,16 @@ BOOL CALLBACK MatchChild(HWND hwnd, LPARAM context) {
   return TRUE;
 }
 
+BOOL CALLBACK MatchVisibleHint(HWND hwnd, LPARAM found) {
+  char name[16] = {};
+  GetClassNameA(hwnd, name, sizeof name);
+  if (std::string(name) == "PelkHint" && IsWindowVisible(hwnd)) {
+    *reinterpret_cast<HWND*>(found) = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
 template <typename Fn>
 Fn Export(HMODULE dll, const char* name) {
   return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(dll, name)));
@@ -85,6 +95,12 @@ HWND FindChildByText(HWND parent, const std::string& text) {
   ChildSearch search{&text};
   EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+HWND VisibleHint() {
+  HWND hint = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), &MatchVisibleHint, reinterpret_cast<LPARAM>(&hint));
+  return hint;
 }
 
 PageSession::PageSession(const char* library) {

@@ -96,4 +96,7 @@ HWND FindThreadWindow(DWORD threadId, const std::string& title);
 // The child window of `parent` (at any depth) whose text is exactly `text`.
 HWND FindChildByText(HWND parent, const std::string& text);
 
+// The page's hint window while it shows on this thread's screen, or null.
+HWND VisibleHint();
+
 }  // namespace pelk

@@ -88,11 +88,13 @@ bool MiddleClickAt(HWND window, POINT client) {
   return PressButtonAt(window, client, MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP);
 }
 
-bool PressKey(WORD virtualKey) {
+bool PressKey(WORD virtualKey, WORD modifier) {
+  const bool held = modifier == 0 || SendOne(KeyInput(modifier, 0));
   const bool down = SendOne(KeyInput(virtualKey, 0));
   const bool up = SendOne(KeyInput(virtualKey, KEYEVENTF_KEYUP));
+  const bool released = modifier == 0 || SendOne(KeyInput(modifier, KEYEVENTF_KEYUP));
   DrainInput();
-  return down && up;
+  return held && down && up && released;
 }
 
 namespace {

@@ -47,6 +47,8 @@ DWORD FormExStyle(const TForm& form) {
 
 Win32FormPeer::~Win32FormPeer() {
   hint_.reset();  // before the window that owns it
+  // The window goes unhooked (the base's part); the controls' windows inside it go with it.
+  EndingByLibrary();
 }
 
 DWORD Win32FormPeer::Style() const {
@@ -71,7 +73,9 @@ void Win32FormPeer::WindowGone() {
 }
 
 void Win32FormPeer::DestroyWindow() {
-  hint_.reset();
+  hint_.reset();  // before the window that owns it
+  if (Window() != nullptr)
+    EndingByLibrary();
   hwnd_.reset();
 }
 

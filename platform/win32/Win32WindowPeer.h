@@ -68,6 +68,8 @@ class Win32WindowPeer : public ControlPeer {
   virtual bool UsesFont() const { return true; }
   // The window is gone: destroyed with its parent's, by its owner, or by another program.
   virtual void WindowGone() { static_cast<void>(hwnd_.release()); }
+  // The library destroys this window, and those inside it, itself.
+  void EndingByLibrary();
 
   // Messages of an own-class window: what all such windows share, then OnOwnMessage.
   virtual LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -90,6 +92,7 @@ class Win32WindowPeer : public ControlPeer {
   bool applying_ = false;  // the peer moves, sizes or shows the window itself
 
  private:
+  bool EndIsReal(HWND hwnd, UINT msg);
   void PlaceAmongSiblings(HWND hwnd);
   Win32WindowPeer* OwnWindowPeer(HWND hwnd) const;
   Win32HintWindow* FormHint(bool make) const;
@@ -100,6 +103,9 @@ class Win32WindowPeer : public ControlPeer {
   static LRESULT CALLBACK OwnWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
+  HWND made_ = nullptr;  // the window as made, owned by hwnd_ until it is gone
+  bool endedByLibrary_ = false;
+  bool destroyReceived_ = false;        // the system's WM_DESTROY came
   const wchar_t* className_ = nullptr;  // an own class registered for this peer's window
   WNDPROC oldProc_ = nullptr;           // a subclassed system control's own procedure
   UniqueFont font_;

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "collection/MvxHelp/MvxHelp.h"
@@ -247,6 +248,94 @@ TEST_F(HostilePage, ItsStateFollowsWhatOthersDoToItsWindow) {
     EXPECT_TRUE(IsWindowVisible(page)) << byBroadcast;
     EXPECT_EQ(Text(memo), helpText) << byBroadcast;
   }
+}
+
+// Another program's thread that sends messages to the page's windows, one after the other, each
+// waiting for the page's thread to answer (which pumps meanwhile).
+class ForeignSender {
+ public:
+  struct Message {
+    HWND window;
+    UINT msg;
+  };
+  explicit ForeignSender(std::vector<Message> messages) : messages_(std::move(messages)) {
+    thread_ = CreateThread(nullptr, 0, &Run, this, 0, nullptr);
+  }
+  ~ForeignSender() {
+    WaitForSingleObject(thread_, 30000);
+    CloseHandle(thread_);
+  }
+  ForeignSender(const ForeignSender&) = delete;
+  ForeignSender& operator=(const ForeignSender&) = delete;
+  bool Done() const { return WaitForSingleObject(thread_, 0) == WAIT_OBJECT_0; }
+
+ private:
+  static DWORD WINAPI Run(void* self) {
+    for (const Message& message : static_cast<ForeignSender*>(self)->messages_) {
+      DWORD_PTR answer = 0;
+      SendMessageTimeoutA(message.window, message.msg, 0, 0, SMTO_NORMAL, 5000, &answer);
+    }
+    return 0;
+  }
+
+  std::vector<Message> messages_;
+  HANDLE thread_ = nullptr;
+};
+
+TEST_F(HostilePage, AnEndOfWindowThatOthersOnlyClaimEndsNothing) {
+  // The end of a window (WM_DESTROY, then WM_NCDESTROY) as other programs can claim it of the
+  // page, its check box and its help text: sent from another thread, or posted. The windows live
+  // on, and so must the page behind them.
+  HWND box = PageCheckBox(page, 0);
+  HWND memo = VisibleMemo(page);
+  ASSERT_NE(box, nullptr);
+  ASSERT_NE(memo, nullptr);
+  const std::string helpText = Text(memo);
+  {
+    std::vector<ForeignSender::Message> claims;
+    for (HWND window : {memo, box, page}) {
+      claims.push_back({window, WM_NCDESTROY});
+      claims.push_back({window, WM_DESTROY});
+      claims.push_back({window, WM_NCDESTROY});
+    }
+    ForeignSender sender(claims);
+    ASSERT_TRUE(PumpUntil([&] { return sender.Done(); }, 20000));
+  }
+  for (HWND window : {memo, box, page}) {
+    PostMessageA(window, WM_DESTROY, 0, 0);
+    PostMessageA(window, WM_NCDESTROY, 0, 0);
+  }
+  PumpFor(100);
+
+  // The page still follows the host, its box counts a click, its help text shows as it was.
+  ShowWindow(page, SW_HIDE);
+  EXPECT_EQ(session.Command(200, 0), 0);
+  EXPECT_TRUE(IsWindowVisible(page));
+  EXPECT_EQ(session.Command(12, 400), 0);
+  RECT frame{};
+  GetWindowRect(page, &frame);
+  EXPECT_EQ(frame.right - frame.left, 400);
+  ASSERT_TRUE(ClickAt(page, PageLayout(page).CheckBoxSquare()));
+  EXPECT_TRUE(PumpUntil([&] { return session.ModulChanged() == 1; }));
+  EXPECT_FALSE(IsChecked(box));
+  EXPECT_EQ(Text(memo), helpText);
+  // And it goes when it is let go: every window with it.
+  EXPECT_EQ(session.ModulFree(), 1);
+  EXPECT_FALSE(IsWindow(page));
+  EXPECT_FALSE(IsWindow(box));
+
+  // Posted to a hidden page, from its own thread: still a claim, as its children are all there.
+  ASSERT_EQ(session.Create(arguments), 0);
+  page = session.Page();
+  ASSERT_NE(page, nullptr);
+  ShowWindow(page, SW_HIDE);
+  PostMessageA(page, WM_DESTROY, 0, 0);
+  PostMessageA(page, WM_NCDESTROY, 0, 0);
+  PumpFor(50);
+  EXPECT_EQ(session.Command(200, 0), 0);
+  EXPECT_TRUE(IsWindowVisible(page));
+  EXPECT_EQ(session.ModulFree(), 1);
+  EXPECT_FALSE(IsWindow(page));
 }
 
 // A point of the page's caption where a click hits its close box.

@@ -144,6 +144,18 @@ Win32HintWindow* Win32FormPeer::Hints(bool make) {
   return hint_.get();
 }
 
+// The system gives an activated window the focus itself; the keyboard belongs with the control
+// that had it when the form was left, or else the first tab stop.
+void Win32FormPeer::FocusOnActivation() {
+  if (lastFocus_ != nullptr && OwnWindowPeer(lastFocus_) != nullptr &&
+      IsWindowVisible(lastFocus_) && IsWindowEnabled(lastFocus_)) {
+    SetFocus(lastFocus_);
+    return;
+  }
+  if (TWinControl* first = form_->NextTabStop(nullptr, true))
+    first->SetFocus();
+}
+
 LRESULT Win32FormPeer::OnMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (hint_ && EndsHint(msg, wParam, lParam))
     hint_->Hide();
@@ -185,6 +197,17 @@ void Win32FormPeer::DefaultProcessing(TMessage& message) {
     }
     case WM_SETTINGCHANGE:
       form_->FrameMetricsChanged();
+      break;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(hwnd, focus))
+          lastFocus_ = focus;
+      } else if (HIWORD(wParam) == 0) {  // not minimised
+        message.Result = DefWindowProcW(hwnd, message.Msg, wParam, lParam);
+        FocusOnActivation();
+        return;
+      }
       break;
     case WM_WINDOWPOSCHANGED:
       FollowVisibility(lParam);

@@ -197,6 +197,11 @@ void Win32WindowPeer::Update() {
     UpdateWindow(hwnd_.get());
 }
 
+void Win32WindowPeer::TakeFocus() {
+  if (hwnd_.get() != nullptr)
+    SetFocus(hwnd_.get());
+}
+
 WindowHandle Win32WindowPeer::Handle() const {
   return reinterpret_cast<WindowHandle>(hwnd_.get());
 }

@@ -46,6 +46,7 @@ class Win32WindowPeer : public ControlPeer {
   void AppearanceChanged() override;
   void CursorChanged() override;
   void Update() override;
+  void TakeFocus() override;
   WindowHandle Handle() const override;
 
   // The peer of one of this library's own windows.
@@ -85,6 +86,7 @@ class Win32WindowPeer : public ControlPeer {
   HBRUSH Brush();
   void ApplyFont();
   HWND Window() const { return hwnd_.get(); }
+  Win32WindowPeer* OwnWindowPeer(HWND hwnd) const;
 
   TControl& control_;
   TForm* form_;  // whose dispatch scope covers this window's messages
@@ -94,7 +96,6 @@ class Win32WindowPeer : public ControlPeer {
  private:
   bool EndIsReal(HWND hwnd, UINT msg);
   void PlaceAmongSiblings(HWND hwnd);
-  Win32WindowPeer* OwnWindowPeer(HWND hwnd) const;
   Win32HintWindow* FormHint(bool make) const;
   void DropHintOnClick(UINT msg);
   void TrackPointer(UINT msg);

@@ -186,7 +186,10 @@ LRESULT Win32WindowPeer::OnOwnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM
   return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
-// Messages of subclassed system controls: shortcuts, the pop-up menu, hover and cursor.
+// Messages of subclassed system controls: the keyboard (Tab along the tab order, shortcuts), the
+// pop-up menu, hover and cursor. The host's message loop knows nothing of the page, so the
+// controls walk the tab order themselves; a loop that does ask them (IsDialogMessage) leaves
+// Tab to them too.
 LRESULT Win32WindowPeer::OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   LRESULT answer = 0;
   if (AnswerCommon(hwnd, msg, wParam, lParam, answer))
@@ -194,9 +197,16 @@ LRESULT Win32WindowPeer::OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, L
   switch (msg) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-      if (form_ != nullptr && form_->UserKeyDown(static_cast<int>(wParam), KeyModifiersNow()))
+      if (form_ != nullptr &&
+          form_->UserKeyDown(static_cast<int>(wParam), KeyModifiersNow(), &control_))
         return 0;
       break;
+    case WM_CHAR:
+      if (wParam == '\t')
+        return 0;  // the key down moved the focus
+      break;
+    case WM_GETDLGCODE:
+      return OnSystemMessage(hwnd, msg, wParam, lParam) | DLGC_WANTTAB;
     case WM_CONTEXTMENU: {
       const POINT point = MessagePoint(lParam);
       if (control_.UserContextMenu(point.x, point.y))

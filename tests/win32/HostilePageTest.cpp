@@ -338,6 +338,60 @@ TEST_F(HostilePage, AnEndOfWindowThatOthersOnlyClaimEndsNothing) {
   EXPECT_FALSE(IsWindow(page));
 }
 
+TEST_F(HostilePage, TheKeyboardFindsItsWayWithoutTheHostsHelp) {
+  // The host's message loop (PumpUntil) knows nothing of the page: no IsDialogMessage.
+  HWND box = PageCheckBox(page, 0);
+  HWND memo = VisibleMemo(page);
+  ASSERT_NE(box, nullptr);
+  ASSERT_NE(memo, nullptr);
+  HWND other = CreateWindowExA(0, "STATIC", "Pelk412 other program", WS_POPUP | WS_VISIBLE, 700,
+                               600, 50, 50, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  auto activate = [&](HWND window) {
+    SetForegroundWindow(window);
+    return PumpUntil([&] { return GetForegroundWindow() == window; });
+  };
+  auto focus = [&](HWND window) {
+    SetFocus(window);
+    return PumpUntil([&] { return GetFocus() == window; });
+  };
+
+  // Activated, the page hands the keyboard to its first tab stop, the box; Space clears it.
+  ASSERT_TRUE(activate(other));
+  ASSERT_TRUE(activate(page));
+  ASSERT_TRUE(PumpUntil([&] { return GetFocus() == box; }));
+  ASSERT_TRUE(PressKey(VK_SPACE));
+  EXPECT_TRUE(PumpUntil([&] { return session.ModulChanged() == 1; }));
+  EXPECT_FALSE(IsChecked(box));
+
+  // Tab and Shift+Tab walk the tab order: from the help text (no tab stop), from the page's own
+  // window and from the box itself they reach the box, the page's one tab stop.
+  for (WORD modifier : {WORD{0}, WORD{VK_SHIFT}}) {
+    for (HWND from : {memo, page, box}) {
+      ASSERT_TRUE(focus(from));
+      ASSERT_TRUE(PressKey(VK_TAB, modifier));
+      EXPECT_EQ(GetFocus(), box) << modifier;
+    }
+  }
+  // Enter and Escape do nothing, wherever the keyboard is.
+  for (HWND from : {box, memo, page}) {
+    ASSERT_TRUE(focus(from));
+    ASSERT_TRUE(PressKey(VK_RETURN));
+    ASSERT_TRUE(PressKey(VK_ESCAPE));
+  }
+  PumpFor(50);
+  EXPECT_TRUE(IsWindowVisible(page));
+  EXPECT_FALSE(IsChecked(box));
+  EXPECT_EQ(session.ModulChanged(), 1);
+  EXPECT_TRUE(receiver.All().empty());
+
+  // Left and activated again, the page gives the keyboard back to the control that had it.
+  ASSERT_TRUE(focus(memo));
+  ASSERT_TRUE(activate(other));
+  ASSERT_TRUE(activate(page));
+  EXPECT_TRUE(PumpUntil([&] { return GetFocus() == memo; }));
+  DestroyWindow(other);
+}
+
 // A point of the page's caption where a click hits its close box.
 POINT CloseBox(HWND page) {
   RECT frame{};

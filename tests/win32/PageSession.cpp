@@ -42,11 +42,17 @@ BOOL CALLBACK MatchChild(HWND hwnd, LPARAM context) {
   return TRUE;
 }
 
-BOOL CALLBACK MatchVisibleHint(HWND hwnd, LPARAM found) {
-  char name[16] = {};
+struct ClassSearch {
+  const char* className;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchVisibleClass(HWND hwnd, LPARAM context) {
+  auto* search = reinterpret_cast<ClassSearch*>(context);
+  char name[64] = {};
   GetClassNameA(hwnd, name, sizeof name);
-  if (std::string(name) == "PelkHint" && IsWindowVisible(hwnd)) {
-    *reinterpret_cast<HWND*>(found) = hwnd;
+  if (lstrcmpA(name, search->className) == 0 && IsWindowVisible(hwnd)) {
+    search->found = hwnd;
     return FALSE;
   }
   return TRUE;
@@ -97,10 +103,18 @@ HWND FindChildByText(HWND parent, const std::string& text) {
   return search.found;
 }
 
+HWND FindVisibleWindow(const char* className, DWORD threadId) {
+  ClassSearch search{className};
+  if (threadId != 0) {
+    EnumThreadWindows(threadId, &MatchVisibleClass, reinterpret_cast<LPARAM>(&search));
+  } else {
+    EnumWindows(&MatchVisibleClass, reinterpret_cast<LPARAM>(&search));
+  }
+  return search.found;
+}
+
 HWND VisibleHint() {
-  HWND hint = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), &MatchVisibleHint, reinterpret_cast<LPARAM>(&hint));
-  return hint;
+  return FindVisibleWindow("PelkHint", GetCurrentThreadId());
 }
 
 PageSession::PageSession(const char* library) {

@@ -96,6 +96,9 @@ HWND FindThreadWindow(DWORD threadId, const std::string& title);
 // The child window of `parent` (at any depth) whose text is exactly `text`.
 HWND FindChildByText(HWND parent, const std::string& text);
 
+// The first visible top-level window of the class, of the given thread (0: of any).
+HWND FindVisibleWindow(const char* className, DWORD threadId);
+
 // The page's hint window while it shows on this thread's screen, or null.
 HWND VisibleHint();
 

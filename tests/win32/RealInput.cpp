@@ -99,16 +99,6 @@ bool PressKey(WORD virtualKey, WORD modifier) {
 
 namespace {
 
-BOOL CALLBACK FindMenu(HWND hwnd, LPARAM found) {
-  char name[16] = {};
-  GetClassNameA(hwnd, name, sizeof name);
-  if (std::string(name) == "#32768" && IsWindowVisible(hwnd)) {
-    *reinterpret_cast<HWND*>(found) = hwnd;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 DWORD WINAPI PickerThread(void* picker) {
   static_cast<MenuPicker*>(picker)->Work();
   return 0;
@@ -140,8 +130,7 @@ void MenuPicker::Join() {
 
 void MenuPicker::Work() {
   for (int i = 0; i < 200; ++i) {
-    HWND menu = nullptr;
-    EnumWindows(&FindMenu, reinterpret_cast<LPARAM>(&menu));
+    HWND menu = FindVisibleWindow("#32768", 0);
     if (menu != nullptr) {
       seen_ = true;
       HMENU handle = reinterpret_cast<HMENU>(SendMessageA(menu, 0x01E1, 0, 0));  // MN_GETHMENU

@@ -43,6 +43,7 @@ using TShortCut = int;
 constexpr TShortCut scShift = 0x2000;
 constexpr TShortCut scCtrl = 0x4000;
 constexpr TShortCut scAlt = 0x8000;
+constexpr int kVkTab = 9;
 constexpr int kVkF12 = 123;
 
 enum TAnchorKind : unsigned { akLeft = 1u, akTop = 2u, akRight = 4u, akBottom = 8u };

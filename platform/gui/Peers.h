@@ -24,6 +24,7 @@ class ControlPeer {
   virtual void ZOrderChanged() {}
   virtual void CursorChanged() {}  // shows at once while the pointer is over the control
   virtual void Update() {}         // paint what is invalid now
+  virtual void TakeFocus() {}      // the keyboard goes to the control
   virtual WindowHandle Handle() const = 0;
   // The form-only part of a form's peer; none for a control's.
   virtual FormPeer* AsFormPeer() { return nullptr; }

@@ -230,7 +230,39 @@ std::intptr_t TForm::ReceiveMessage(std::uint32_t message, std::uintptr_t wParam
   return Perform(message, wParam, lParam);
 }
 
-bool TForm::UserKeyDown(int key, TShortCut modifiers) {
+namespace {
+void CollectTabOrder(const TWinControl& container, std::vector<TWinControl*>& order) {
+  for (TWinControl* control : container.TabList()) {
+    order.push_back(control);
+    CollectTabOrder(*control, order);
+  }
+}
+}  // namespace
+
+TWinControl* TForm::NextTabStop(const TControl* from, bool forward) const {
+  std::vector<TWinControl*> order;
+  CollectTabOrder(*this, order);
+  const int count = static_cast<int>(order.size());
+  int at = forward ? -1 : count;
+  for (int i = 0; i < count; ++i) {
+    if (order[static_cast<std::size_t>(i)] == from)
+      at = i;
+  }
+  for (int step = 1; step <= count; ++step) {
+    const int index = ((forward ? at + step : at - step) % count + count) % count;
+    TWinControl* candidate = order[static_cast<std::size_t>(index)];
+    if (candidate->CanTab())
+      return candidate;
+  }
+  return nullptr;
+}
+
+bool TForm::UserKeyDown(int key, TShortCut modifiers, const TControl* from) {
+  if (key == kVkTab && (modifiers & (scCtrl | scAlt)) == 0) {
+    if (TWinControl* next = NextTabStop(from, (modifiers & scShift) == 0))
+      next->SetFocus();
+    return true;
+  }
   const TShortCut shortCut = key | modifiers;
   TMenuItem* item = nullptr;
   if (PopupMenu() != nullptr)

@@ -102,9 +102,14 @@ class TForm : public TWinControl, public MessageTarget {
   // reported and go no further.
   std::intptr_t ReceiveMessage(std::uint32_t message, std::uintptr_t wParam,
                                std::intptr_t lParam) override;
-  // A key pressed while the form or one of its controls has the focus: runs the menu entry with
-  // that shortcut. True when one ran.
-  bool UserKeyDown(int key, TShortCut modifiers = 0);
+  // A key pressed while the form (`from` null) or one of its controls has the focus: Tab and
+  // Shift+Tab move the focus along the tab order, another key runs the menu entry with that
+  // shortcut. True when the key did either.
+  bool UserKeyDown(int key, TShortCut modifiers = 0, const TControl* from = nullptr);
+  // The tab stop the user can reach after `from` in the tab order (before it, backwards), the
+  // controls inside a windowed control following it, round to the start; from null (or a
+  // control outside the order) the first (last). Null when the form has none.
+  TWinControl* NextTabStop(const TControl* from, bool forward) const;
 
   // Reads one more form resource on top of what the form holds (tests, tools).
   void ReadFormText(std::string_view text, std::string_view resourceName);

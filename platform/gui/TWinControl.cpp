@@ -88,6 +88,21 @@ void TWinControl::FixupTabList() {
     tabList_[i]->tabOrder_ = static_cast<int>(i);
 }
 
+bool TWinControl::CanTab() const {
+  if (!TabStop() || !Showing())
+    return false;
+  for (const TControl* control = this; control != nullptr; control = control->Parent()) {
+    if (!control->Enabled())
+      return false;
+  }
+  return true;
+}
+
+void TWinControl::SetFocus() {
+  if (peer_)
+    peer_->TakeFocus();
+}
+
 void TWinControl::Realign() {
   if (alignLock_ > 0 || realigning_)
     return;

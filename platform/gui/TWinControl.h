@@ -30,6 +30,10 @@ class TWinControl : public TControl {
   void SetTabStop(bool stop) { tabStop_ = stop; }
   const std::vector<TWinControl*>& TabList() const { return tabList_; }
   void FixupTabList();
+  // A tab stop the user can reach now: shown and enabled, as are all its parents.
+  bool CanTab() const;
+  // Gives the control the keyboard focus.
+  void SetFocus();
 
   // Lays out the children: aligned ones along their edges, then the anchored ones.
   void Realign();

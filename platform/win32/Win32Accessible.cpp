@@ -5,6 +5,7 @@
 #include <oleacc.h>
 
 #include "platform/win32/WideText.h"
+#include "platform/win32/Win32Module.h"
 
 namespace pelk {
 
@@ -97,7 +98,36 @@ class ControlAccessible final : public IAccessible {
     return E_NOINTERFACE;
   }
   ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override {
+  // Each object holds a load of this library (HoldCodeModule), as a reader may keep it after
+  // the host let the library go. The last release drops that load, which may unmap this code:
+  // so Release ends with a jump to FreeLibrary, which then returns straight to the caller (and
+  // answers its own non-zero result). Drop does the rest of the work.
+  __attribute__((naked)) ULONG STDMETHODCALLTYPE Release() override {
+#if defined(__i386__)
+    asm("pushl 4(%esp)\n\t"
+        "call _pelk_DropAccessible@4\n\t"
+        "testl %eax, %eax\n\t"
+        "jz 1f\n\t"
+        "ret $4\n"
+        "1:\n\t"
+        "movl $___ImageBase, 4(%esp)\n\t"  // FreeLibrary's argument in place of this
+        "jmp *__imp__FreeLibrary@4");
+#elif defined(__x86_64__)
+    asm("subq $40, %rsp\n\t"  // the callee's home area, the stack kept 16-byte aligned
+        "call pelk_DropAccessible\n\t"
+        "addq $40, %rsp\n\t"
+        "testl %eax, %eax\n\t"
+        "jz 1f\n\t"
+        "ret\n"
+        "1:\n\t"
+        "leaq __ImageBase(%rip), %rcx\n\t"
+        "jmp *__imp_FreeLibrary(%rip)");
+#else
+#error "the last Release needs a jump to FreeLibrary for this processor"
+#endif
+  }
+  // The references left after one is dropped; at none the object is deleted.
+  ULONG Drop() {
     const ULONG left = --references_;
     if (left == 0)
       delete this;
@@ -110,7 +140,9 @@ class ControlAccessible final : public IAccessible {
       *count = 0;
     return E_NOTIMPL;
   }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override {
+    return E_NOTIMPL;
+  }
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
     return E_NOTIMPL;
   }
@@ -226,11 +258,17 @@ class ControlAccessible final : public IAccessible {
     return standard_->accHitTest(x, y, child);
   }
   // Setting a name or value is not supported by readers' objects any more.
-  HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override {
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override {
+    return E_NOTIMPL;
+  }
 
  private:
-  TControl* Control() const { return alive_.expired() ? nullptr : control_; }
+  TControl* Control() const {
+    return alive_.expired() ? nullptr : control_;
+  }
 
   IAccessible* standard_;
   TControl* control_;
@@ -238,6 +276,12 @@ class ControlAccessible final : public IAccessible {
   const AccessibilityLibrary& library_;
   ULONG references_ = 1;
 };
+
+// Release's call, by a name its assembly can spell; never throws.
+extern "C" __attribute__((used)) ULONG STDMETHODCALLTYPE
+pelk_DropAccessible(ControlAccessible* object) {
+  return object->Drop();
+}
 
 }  // namespace
 
@@ -253,6 +297,10 @@ bool AnswerGetObject(TControl& control, HWND hwnd, WPARAM wParam, LPARAM lParam,
   if (FAILED(library->createStandard(hwnd, OBJID_CLIENT, kIidAccessible,
                                      reinterpret_cast<void**>(&standard))) ||
       standard == nullptr) {
+    return false;
+  }
+  if (!HoldCodeModule()) {
+    standard->Release();
     return false;
   }
   auto* wrapper = new ControlAccessible(standard, control, *library);

@@ -47,6 +47,8 @@ DWORD FormExStyle(const TForm& form) {
 
 Win32FormPeer::~Win32FormPeer() {
   hint_.reset();  // before the window that owns it
+  // The window goes unhooked (the base's part); the controls' windows inside it go with it.
+  EndingByLibrary();
 }
 
 DWORD Win32FormPeer::Style() const {
@@ -71,7 +73,9 @@ void Win32FormPeer::WindowGone() {
 }
 
 void Win32FormPeer::DestroyWindow() {
-  hint_.reset();
+  hint_.reset();  // before the window that owns it
+  if (Window() != nullptr)
+    EndingByLibrary();
   hwnd_.reset();
 }
 
@@ -86,6 +90,14 @@ void Win32FormPeer::VisibleChanged() {
 void Win32FormPeer::BringToFront() {
   if (!form_->Visible() || Window() == nullptr)
     return;
+  // A minimised window is only an icon: it comes back at the form's bounds, which the host may
+  // have changed while it was minimised.
+  if (IsIconic(Window())) {
+    applying_ = true;
+    ShowWindow(Window(), SW_RESTORE);
+    applying_ = false;
+    BoundsChanged();
+  }
   // A window just shown is on top already; moving it there again costs a trip to the window
   // system.
   if (GetWindow(Window(), GW_HWNDPREV) != nullptr)
@@ -132,8 +144,41 @@ Win32HintWindow* Win32FormPeer::Hints(bool make) {
   return hint_.get();
 }
 
+// The system gives an activated window the focus itself; the keyboard belongs with the control
+// that had it when the form was left, or else the first tab stop.
+void Win32FormPeer::FocusOnActivation() {
+  if (lastFocus_ != nullptr && OwnWindowPeer(lastFocus_) != nullptr &&
+      IsWindowVisible(lastFocus_) && IsWindowEnabled(lastFocus_)) {
+    SetFocus(lastFocus_);
+    return;
+  }
+  if (TWinControl* first = form_->NextTabStop(nullptr, true))
+    first->SetFocus();
+}
+
 LRESULT Win32FormPeer::OnMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (hint_ && EndsHint(msg, wParam, lParam))
+    hint_->Hide();
   return form_->ReceiveMessage(msg, wParam, lParam);
+}
+
+// The hint belongs to a page in front of the user: it goes when the page is hidden (by whoever),
+// minimised, no longer active, or destroyed, although the pointer rests where it was.
+bool Win32FormPeer::EndsHint(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_WINDOWPOSCHANGED: {
+      const auto* position = reinterpret_cast<const WINDOWPOS*>(lParam);
+      return position != nullptr && (position->flags & SWP_HIDEWINDOW) != 0;
+    }
+    case WM_SIZE:
+      return wParam == SIZE_MINIMIZED;
+    case WM_ACTIVATE:
+      return LOWORD(wParam) == WA_INACTIVE;
+    case WM_DESTROY:
+      return true;
+    default:
+      return false;
+  }
 }
 
 void Win32FormPeer::DefaultProcessing(TMessage& message) {
@@ -152,6 +197,17 @@ void Win32FormPeer::DefaultProcessing(TMessage& message) {
     }
     case WM_SETTINGCHANGE:
       form_->FrameMetricsChanged();
+      break;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(hwnd, focus))
+          lastFocus_ = focus;
+      } else if (HIWORD(wParam) == 0) {  // not minimised
+        message.Result = DefWindowProcW(hwnd, message.Msg, wParam, lParam);
+        FocusOnActivation();
+        return;
+      }
       break;
     case WM_WINDOWPOSCHANGED:
       FollowVisibility(lParam);

@@ -34,13 +34,16 @@ class Win32FormPeer final : public Win32WindowPeer, public FormPeer, public Win3
   void WindowGone() override;
   // The form's messages go through the form: its window procedure, then DefaultProcessing.
   LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+  static bool EndsHint(UINT msg, WPARAM wParam, LPARAM lParam);
+  void FocusOnActivation();
 
   // form_ (the control's form) is this form itself.
   UniqueIcon bigIcon_;
   UniqueIcon smallIcon_;
   std::string iconName_;
   std::unique_ptr<Win32HintWindow> hint_;
-  DWORD formStyle_ = 0;  // the frame the window has, as this peer set it
+  HWND lastFocus_ = nullptr;  // the control that had the keyboard when the form was left
+  DWORD formStyle_ = 0;       // the frame the window has, as this peer set it
   DWORD formExStyle_ = 0;
 };
 

@@ -10,4 +10,17 @@ HINSTANCE CodeModule() {
   return reinterpret_cast<HINSTANCE>(&__ImageBase);
 }
 
+bool HoldCodeModule() {
+  wchar_t path[MAX_PATH];
+  const DWORD length = GetModuleFileNameW(CodeModule(), path, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH)
+    return false;
+  HMODULE loaded = LoadLibraryW(path);
+  if (loaded == CodeModule())
+    return true;
+  if (loaded != nullptr)
+    FreeLibrary(loaded);  // another file of the same name: no hold on this code
+  return false;
+}
+
 }  // namespace pelk

@@ -7,4 +7,8 @@ namespace pelk {
 // registered on it.
 HINSTANCE CodeModule();
 
+// Loads the code module once more, by its own path: for an object handed to another program,
+// which must keep this code in memory as long as it lives. False when that failed.
+bool HoldCodeModule();
+
 }  // namespace pelk

@@ -64,12 +64,17 @@ Win32WindowPeer::Win32WindowPeer(TControl& control)
     : control_(control), form_(control.ParentForm()) {}
 
 Win32WindowPeer::~Win32WindowPeer() {
-  if (HWND hwnd = hwnd_.get()) {
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+  // The window is unhooked before it goes, and also when it was taken for gone but lives on:
+  // none may keep pointing here. One that still points here is this peer's own, and nobody
+  // else would end it.
+  if (made_ != nullptr && IsWindow(made_) && FromHwnd(made_) == this) {
+    SetWindowLongPtrW(made_, GWLP_USERDATA, 0);
     if (oldProc_ != nullptr)
-      SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc_));
-    hwnd_.reset();
+      SetWindowLongPtrW(made_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc_));
+    if (hwnd_.get() == nullptr)
+      DestroyWindow(made_);
   }
+  hwnd_.reset();
   // Succeeds only once no window of the class is left.
   if (className_ != nullptr)
     UnregisterClassW(className_, CodeModule());
@@ -89,6 +94,7 @@ bool Win32WindowPeer::Create() {
   if (hwnd == nullptr)
     return false;
   hwnd_ = UniqueHwnd(hwnd);
+  made_ = hwnd;
   // The peer rides in the window's user data: read on every message, which a window property
   // would cost a round trip to the window server for.
   SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -189,6 +195,11 @@ void Win32WindowPeer::CursorChanged() {
 void Win32WindowPeer::Update() {
   if (hwnd_.get() != nullptr)
     UpdateWindow(hwnd_.get());
+}
+
+void Win32WindowPeer::TakeFocus() {
+  if (hwnd_.get() != nullptr)
+    SetFocus(hwnd_.get());
 }
 
 WindowHandle Win32WindowPeer::Handle() const {

@@ -46,6 +46,7 @@ class Win32WindowPeer : public ControlPeer {
   void AppearanceChanged() override;
   void CursorChanged() override;
   void Update() override;
+  void TakeFocus() override;
   WindowHandle Handle() const override;
 
   // The peer of one of this library's own windows.
@@ -68,6 +69,8 @@ class Win32WindowPeer : public ControlPeer {
   virtual bool UsesFont() const { return true; }
   // The window is gone: destroyed with its parent's, by its owner, or by another program.
   virtual void WindowGone() { static_cast<void>(hwnd_.release()); }
+  // The library destroys this window, and those inside it, itself.
+  void EndingByLibrary();
 
   // Messages of an own-class window: what all such windows share, then OnOwnMessage.
   virtual LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -83,6 +86,7 @@ class Win32WindowPeer : public ControlPeer {
   HBRUSH Brush();
   void ApplyFont();
   HWND Window() const { return hwnd_.get(); }
+  Win32WindowPeer* OwnWindowPeer(HWND hwnd) const;
 
   TControl& control_;
   TForm* form_;  // whose dispatch scope covers this window's messages
@@ -90,8 +94,8 @@ class Win32WindowPeer : public ControlPeer {
   bool applying_ = false;  // the peer moves, sizes or shows the window itself
 
  private:
+  bool EndIsReal(HWND hwnd, UINT msg);
   void PlaceAmongSiblings(HWND hwnd);
-  Win32WindowPeer* OwnWindowPeer(HWND hwnd) const;
   Win32HintWindow* FormHint(bool make) const;
   void DropHintOnClick(UINT msg);
   void TrackPointer(UINT msg);
@@ -100,6 +104,9 @@ class Win32WindowPeer : public ControlPeer {
   static LRESULT CALLBACK OwnWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
+  HWND made_ = nullptr;  // the window as made, owned by hwnd_ until it is gone
+  bool endedByLibrary_ = false;
+  bool destroyReceived_ = false;        // the system's WM_DESTROY came
   const wchar_t* className_ = nullptr;  // an own class registered for this peer's window
   WNDPROC oldProc_ = nullptr;           // a subclassed system control's own procedure
   UniqueFont font_;

@@ -186,7 +186,10 @@ LRESULT Win32WindowPeer::OnOwnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM
   return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
-// Messages of subclassed system controls: shortcuts, the pop-up menu, hover and cursor.
+// Messages of subclassed system controls: the keyboard (Tab along the tab order, shortcuts), the
+// pop-up menu, hover and cursor. The host's message loop knows nothing of the page, so the
+// controls walk the tab order themselves; a loop that does ask them (IsDialogMessage) leaves
+// Tab to them too.
 LRESULT Win32WindowPeer::OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   LRESULT answer = 0;
   if (AnswerCommon(hwnd, msg, wParam, lParam, answer))
@@ -194,9 +197,16 @@ LRESULT Win32WindowPeer::OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, L
   switch (msg) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-      if (form_ != nullptr && form_->UserKeyDown(static_cast<int>(wParam), KeyModifiersNow()))
+      if (form_ != nullptr &&
+          form_->UserKeyDown(static_cast<int>(wParam), KeyModifiersNow(), &control_))
         return 0;
       break;
+    case WM_CHAR:
+      if (wParam == '\t')
+        return 0;  // the key down moved the focus
+      break;
+    case WM_GETDLGCODE:
+      return OnSystemMessage(hwnd, msg, wParam, lParam) | DLGC_WANTTAB;
     case WM_CONTEXTMENU: {
       const POINT point = MessagePoint(lParam);
       if (control_.UserContextMenu(point.x, point.y))
@@ -224,6 +234,30 @@ LRESULT Win32WindowPeer::OnSystemMessage(HWND hwnd, UINT msg, WPARAM wParam, LPA
   return CallWindowProcW(oldProc_, hwnd, msg, wParam, lParam);
 }
 
+void Win32WindowPeer::EndingByLibrary() {
+  endedByLibrary_ = true;
+  if (const auto* container = dynamic_cast<const TWinControl*>(&control_)) {
+    for (int i = 0; i < container->ControlCount(); ++i) {
+      if (auto* child = dynamic_cast<Win32WindowPeer*>(container->Controls(i)->Peer()))
+        child->EndingByLibrary();
+    }
+  }
+}
+
+// Any program can send or post WM_DESTROY and WM_NCDESTROY; only the window's destruction ends
+// its peer. DestroyWindow, whether the library's or its host's, runs on the window's own thread
+// and hides the window first; it tells WM_DESTROY, and WM_NCDESTROY once the children are gone.
+// A message from another thread, or about a window on the screen, only claims an end.
+bool Win32WindowPeer::EndIsReal(HWND hwnd, UINT msg) {
+  if (!endedByLibrary_ && (InSendMessage() || IsWindowVisible(hwnd)))
+    return false;
+  if (msg == WM_DESTROY) {
+    destroyReceived_ = true;
+    return true;
+  }
+  return destroyReceived_ && GetWindow(hwnd, GW_CHILD) == nullptr;
+}
+
 // Every message of the library's windows enters the page's code here. The form's dispatch scope
 // keeps the page (and this peer) alive until the message is done, whatever the handlers set off:
 // a page let go meanwhile has lost its windows and is deleted when the scope closes.
@@ -231,9 +265,13 @@ LRESULT CALLBACK Win32WindowPeer::OwnWndProc(HWND hwnd, UINT msg, WPARAM wParam,
   Win32WindowPeer* peer = FromHwnd(hwnd);
   if (peer == nullptr)
     return DefWindowProcW(hwnd, msg, wParam, lParam);
-  if (msg == WM_NCDESTROY) {
-    peer->WindowGone();
-    return DefWindowProcW(hwnd, msg, wParam, lParam);
+  if (msg == WM_DESTROY || msg == WM_NCDESTROY) {
+    if (!peer->EndIsReal(hwnd, msg))
+      return 0;  // the window lives on, and so does its peer
+    if (msg == WM_NCDESTROY) {
+      peer->WindowGone();
+      return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
   }
   const TForm::DispatchScope scope(peer->form_);
   try {
@@ -248,9 +286,13 @@ LRESULT CALLBACK Win32WindowPeer::SubclassProc(HWND hwnd, UINT msg, WPARAM wPara
   if (peer == nullptr)
     return DefWindowProcW(hwnd, msg, wParam, lParam);
   const WNDPROC old = peer->oldProc_;
-  if (msg == WM_NCDESTROY) {
-    peer->WindowGone();
-    return CallWindowProcW(old, hwnd, msg, wParam, lParam);
+  if (msg == WM_DESTROY || msg == WM_NCDESTROY) {
+    if (!peer->EndIsReal(hwnd, msg))
+      return 0;
+    if (msg == WM_NCDESTROY) {
+      peer->WindowGone();
+      return CallWindowProcW(old, hwnd, msg, wParam, lParam);
+    }
   }
   const TForm::DispatchScope scope(peer->form_);
   try {

@@ -209,6 +209,67 @@ TEST_F(TemplatePage, TabOrderOfTheWindowedControls) {
   EXPECT_EQ(page->TabList().back(), page->PanelRightBorder);
 }
 
+TEST_F(TemplatePage, TabWalksTheStopsTheUserCanReachInTabOrder) {
+  auto page = CreateForm<TfrmTippTemplate>(services.Services(), state);
+  // The template alone has no tab stop: Tab leaves the keyboard where it is.
+  EXPECT_EQ(page->NextTabStop(nullptr, true), nullptr);
+  EXPECT_TRUE(page->UserKeyDown(kVkTab));
+  page->ReadFormText(
+      "inherited X: TfrmTippTemplate\n"
+      "  object Late: TCheckBox\n"
+      "    TabOrder = 20\n"
+      "  end\n"
+      "  object Group: TPanel\n"
+      "    TabOrder = 3\n"
+      "    object Inner2: TCheckBox\n"
+      "      TabOrder = 1\n"
+      "    end\n"
+      "    object Inner1: TCheckBox\n"
+      "      TabOrder = 0\n"
+      "    end\n"
+      "  end\n"
+      "  object Off: TCheckBox\n"
+      "    Enabled = False\n"
+      "    TabOrder = 4\n"
+      "  end\n"
+      "  object Hidden: TCheckBox\n"
+      "    Visible = False\n"
+      "    TabOrder = 5\n"
+      "  end\n"
+      "  object Locked: TPanel\n"
+      "    Enabled = False\n"
+      "    TabOrder = 6\n"
+      "    object InLocked: TCheckBox\n"
+      "    end\n"
+      "  end\n"
+      "end\n",
+      "TEST");
+  page->Show();
+  auto walk = [&](const char* from, bool forward) {
+    const auto* start =
+        from != nullptr ? dynamic_cast<const TControl*>(page->FindComponent(from)) : nullptr;
+    const TWinControl* next = page->NextTabStop(start, forward);
+    return next != nullptr ? next->Name() : std::string("none");
+  };
+  // A windowed control's own stops follow it in their tab order; disabled, hidden or inside a
+  // disabled panel are passed over; the walk goes round.
+  EXPECT_EQ(walk(nullptr, true), "Inner1");
+  EXPECT_EQ(walk("Inner1", true), "Inner2");
+  EXPECT_EQ(walk("Inner2", true), "Late");
+  EXPECT_EQ(walk("Late", true), "Inner1");
+  EXPECT_EQ(walk(nullptr, false), "Late");
+  EXPECT_EQ(walk("Inner1", false), "Late");
+  EXPECT_EQ(walk("Late", false), "Inner2");
+  // From a control that is no stop, or from the page itself: the next stop after its place.
+  EXPECT_EQ(walk("MemoHelpD", true), "Late");
+  EXPECT_EQ(walk("MemoHelpD", false), "Inner2");
+  ASSERT_NE(page->NextTabStop(page.get(), true), nullptr);
+  EXPECT_EQ(page->NextTabStop(page.get(), true)->Name(), "Inner1");
+  // Ctrl+Tab and Alt+Tab are not the page's.
+  EXPECT_FALSE(page->UserKeyDown(kVkTab, scCtrl));
+  EXPECT_FALSE(page->UserKeyDown(kVkTab, scAlt));
+}
+
 TEST_F(TemplatePage, AnchorsKeepTheirDistancesWhenThePageIsResized) {
   auto page = CreateForm<TfrmTippTemplate>(services.Services(), state);
   page->SetClientWidth(392);

@@ -190,5 +190,31 @@ TEST_F(ScreenReader, TheDefaultActionOfOkIsAClick) {
   EXPECT_EQ(session.ModulFree(), 1);
 }
 
+TEST_F(ScreenReader, AnObjectHeldPastTheLibrarysEndKeepsItUntilItsLastRelease) {
+  // A reader holds the OK button's object, and one more reference to it, while the host frees the
+  // page and unloads the library. The object still answers (for a control that is gone: the
+  // system's object of a window that is gone), and its last release lets the library go.
+  const std::vector<HWND> buttons = Open(0, false);
+  ASSERT_EQ(buttons.size(), 4u);
+  IAccessible* held = AccessibleOf(buttons[0]);
+  ASSERT_NE(held, nullptr);
+  held->AddRef();
+  EXPECT_EQ(session.ModulFree(), 1);
+  session.Unload();
+  EXPECT_NE(GetModuleHandleA("Pelk412.dll"), nullptr);
+  VARIANT self;
+  VariantInit(&self);
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR name = nullptr;
+  if (SUCCEEDED(held->get_accName(self, &name)))
+    SysFreeString(name);
+  EXPECT_NE(held->accDoDefaultAction(self), S_OK) << "nothing left to press";
+  held->Release();
+  EXPECT_NE(GetModuleHandleA("Pelk412.dll"), nullptr);
+  held->Release();
+  EXPECT_EQ(GetModuleHandleA("Pelk412.dll"), nullptr);
+}
+
 }  // namespace
 }  // namespace pelk

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "collection/MvxHelp/MvxHelp.h"
@@ -246,6 +248,191 @@ TEST_F(HostilePage, ItsStateFollowsWhatOthersDoToItsWindow) {
     EXPECT_TRUE(IsWindowVisible(page)) << byBroadcast;
     EXPECT_EQ(Text(memo), helpText) << byBroadcast;
   }
+}
+
+// Another program's thread that sends messages to the page's windows, one after the other, each
+// waiting for the page's thread to answer (which pumps meanwhile).
+class ForeignSender {
+ public:
+  struct Message {
+    HWND window;
+    UINT msg;
+  };
+  explicit ForeignSender(std::vector<Message> messages) : messages_(std::move(messages)) {
+    thread_ = CreateThread(nullptr, 0, &Run, this, 0, nullptr);
+  }
+  ~ForeignSender() {
+    WaitForSingleObject(thread_, 30000);
+    CloseHandle(thread_);
+  }
+  ForeignSender(const ForeignSender&) = delete;
+  ForeignSender& operator=(const ForeignSender&) = delete;
+  bool Done() const { return WaitForSingleObject(thread_, 0) == WAIT_OBJECT_0; }
+
+ private:
+  static DWORD WINAPI Run(void* self) {
+    for (const Message& message : static_cast<ForeignSender*>(self)->messages_) {
+      DWORD_PTR answer = 0;
+      SendMessageTimeoutA(message.window, message.msg, 0, 0, SMTO_NORMAL, 5000, &answer);
+    }
+    return 0;
+  }
+
+  std::vector<Message> messages_;
+  HANDLE thread_ = nullptr;
+};
+
+TEST_F(HostilePage, AnEndOfWindowThatOthersOnlyClaimEndsNothing) {
+  // The end of a window (WM_DESTROY, then WM_NCDESTROY) as other programs can claim it of the
+  // page, its check box and its help text: sent from another thread, or posted. The windows live
+  // on, and so must the page behind them.
+  HWND box = PageCheckBox(page, 0);
+  HWND memo = VisibleMemo(page);
+  ASSERT_NE(box, nullptr);
+  ASSERT_NE(memo, nullptr);
+  const std::string helpText = Text(memo);
+  {
+    std::vector<ForeignSender::Message> claims;
+    for (HWND window : {memo, box, page}) {
+      claims.push_back({window, WM_NCDESTROY});
+      claims.push_back({window, WM_DESTROY});
+      claims.push_back({window, WM_NCDESTROY});
+    }
+    ForeignSender sender(claims);
+    ASSERT_TRUE(PumpUntil([&] { return sender.Done(); }, 20000));
+  }
+  for (HWND window : {memo, box, page}) {
+    PostMessageA(window, WM_DESTROY, 0, 0);
+    PostMessageA(window, WM_NCDESTROY, 0, 0);
+  }
+  PumpFor(100);
+
+  // The page still follows the host, its box counts a click, its help text shows as it was.
+  ShowWindow(page, SW_HIDE);
+  EXPECT_EQ(session.Command(200, 0), 0);
+  EXPECT_TRUE(IsWindowVisible(page));
+  EXPECT_EQ(session.Command(12, 400), 0);
+  RECT frame{};
+  GetWindowRect(page, &frame);
+  EXPECT_EQ(frame.right - frame.left, 400);
+  ASSERT_TRUE(ClickAt(page, PageLayout(page).CheckBoxSquare()));
+  EXPECT_TRUE(PumpUntil([&] { return session.ModulChanged() == 1; }));
+  EXPECT_FALSE(IsChecked(box));
+  EXPECT_EQ(Text(memo), helpText);
+  // And it goes when it is let go: every window with it.
+  EXPECT_EQ(session.ModulFree(), 1);
+  EXPECT_FALSE(IsWindow(page));
+  EXPECT_FALSE(IsWindow(box));
+
+  // Posted to a hidden page, from its own thread: still a claim, as its children are all there.
+  ASSERT_EQ(session.Create(arguments), 0);
+  page = session.Page();
+  ASSERT_NE(page, nullptr);
+  ShowWindow(page, SW_HIDE);
+  PostMessageA(page, WM_DESTROY, 0, 0);
+  PostMessageA(page, WM_NCDESTROY, 0, 0);
+  PumpFor(50);
+  EXPECT_EQ(session.Command(200, 0), 0);
+  EXPECT_TRUE(IsWindowVisible(page));
+  EXPECT_EQ(session.ModulFree(), 1);
+  EXPECT_FALSE(IsWindow(page));
+}
+
+TEST_F(HostilePage, TheKeyboardFindsItsWayWithoutTheHostsHelp) {
+  // The host's message loop (PumpUntil) knows nothing of the page: no IsDialogMessage.
+  HWND box = PageCheckBox(page, 0);
+  HWND memo = VisibleMemo(page);
+  ASSERT_NE(box, nullptr);
+  ASSERT_NE(memo, nullptr);
+  HWND other = CreateWindowExA(0, "STATIC", "Pelk412 other program", WS_POPUP | WS_VISIBLE, 700,
+                               600, 50, 50, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  auto activate = [&](HWND window) {
+    SetForegroundWindow(window);
+    return PumpUntil([&] { return GetForegroundWindow() == window; });
+  };
+  auto focus = [&](HWND window) {
+    SetFocus(window);
+    return PumpUntil([&] { return GetFocus() == window; });
+  };
+
+  // Activated, the page hands the keyboard to its first tab stop, the box; Space clears it.
+  ASSERT_TRUE(activate(other));
+  ASSERT_TRUE(activate(page));
+  ASSERT_TRUE(PumpUntil([&] { return GetFocus() == box; }));
+  ASSERT_TRUE(PressKey(VK_SPACE));
+  EXPECT_TRUE(PumpUntil([&] { return session.ModulChanged() == 1; }));
+  EXPECT_FALSE(IsChecked(box));
+
+  // Tab and Shift+Tab walk the tab order: from the help text (no tab stop), from the page's own
+  // window and from the box itself they reach the box, the page's one tab stop.
+  for (WORD modifier : {WORD{0}, WORD{VK_SHIFT}}) {
+    for (HWND from : {memo, page, box}) {
+      ASSERT_TRUE(focus(from));
+      ASSERT_TRUE(PressKey(VK_TAB, modifier));
+      EXPECT_EQ(GetFocus(), box) << modifier;
+    }
+  }
+  // Enter and Escape do nothing, wherever the keyboard is.
+  for (HWND from : {box, memo, page}) {
+    ASSERT_TRUE(focus(from));
+    ASSERT_TRUE(PressKey(VK_RETURN));
+    ASSERT_TRUE(PressKey(VK_ESCAPE));
+  }
+  PumpFor(50);
+  EXPECT_TRUE(IsWindowVisible(page));
+  EXPECT_FALSE(IsChecked(box));
+  EXPECT_EQ(session.ModulChanged(), 1);
+  EXPECT_TRUE(receiver.All().empty());
+
+  // Left and activated again, the page gives the keyboard back to the control that had it.
+  ASSERT_TRUE(focus(memo));
+  ASSERT_TRUE(activate(other));
+  ASSERT_TRUE(activate(page));
+  EXPECT_TRUE(PumpUntil([&] { return GetFocus() == memo; }));
+  DestroyWindow(other);
+}
+
+TEST_F(HostilePage, TheHintGoesWithItsPage) {
+  // Each way the page leaves the screen or the user's attention, with the pointer resting on
+  // the OK button under its hint: the hint goes at once, not at the pointer's next move.
+  const PageLayout layout(page);
+  auto hintShown = [&] {
+    SetForegroundWindow(page);
+    MovePointerTo(page, layout.Background());
+    // The button hears that the pointer left it when the system next looks (its hover time).
+    PumpFor(600);
+    MovePointerTo(page, PageLayout::Centre(layout.Ok()));
+    return PumpUntil([] { return VisibleHint() != nullptr; }, 3000);
+  };
+  HWND other = CreateWindowExA(0, "STATIC", "Pelk412 other program", WS_POPUP | WS_VISIBLE, 700,
+                               600, 50, 50, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  const struct {
+    const char* how;
+    bool leavesTheScreen;
+    std::function<void()> act;
+  } ways[] = {
+      {"hidden by the host", true, [&] { ShowWindow(page, SW_HIDE); }},
+      {"Alt+F4 (as the close box)", true, [&] { PressKey(VK_F4, VK_MENU); }},
+      {"minimised", true, [&] { ShowWindow(page, SW_MINIMIZE); }},
+      {"another window activated", false, [&] { SetForegroundWindow(other); }},
+      {"destroyed by the host", true, [&] { DestroyWindow(page); }},
+      {"freed", true, [&] { session.ModulFree(); }},
+  };
+  for (const auto& way : ways) {
+    if (!IsWindow(page)) {
+      ASSERT_EQ(session.Create(arguments), 0);
+      page = session.Page();
+      ASSERT_NE(page, nullptr);
+    }
+    ASSERT_TRUE(hintShown()) << way.how;
+    way.act();
+    PumpFor(100);
+    EXPECT_EQ(VisibleHint(), nullptr) << way.how;
+    const bool onScreen = IsWindow(page) && IsWindowVisible(page) && !IsIconic(page);
+    EXPECT_NE(onScreen, way.leavesTheScreen) << way.how;
+    EXPECT_EQ(session.Command(200, 0), 0);
+  }
+  DestroyWindow(other);
 }
 
 LRESULT CALLBACK RefusePageWindows(int code, WPARAM wParam, LPARAM lParam) {

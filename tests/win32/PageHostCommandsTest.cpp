@@ -153,6 +153,26 @@ TEST_F(PageCommands, ShowBringsThePageToTheFront) {
   EXPECT_TRUE(PumpUntil([&] { return WindowIsAt(page, layout.Background()); }));
   EXPECT_EQ(receiver.Count(200, 7), 1);
   EXPECT_EQ(receiver.All().size(), 1u) << "the page answers a switch with no broadcast";
+
+  // Minimised by the user or the host, and moved by the host meanwhile: show puts it back at
+  // its bounds (the new ones), in front, and it still follows the host's commands afterwards.
+  const RECT start = WindowRect(page);
+  for (bool moved : {false, true}) {
+    ShowWindow(page, SW_MINIMIZE);
+    ASSERT_TRUE(PumpUntil([&] { return IsIconic(page) != FALSE; }));
+    RECT expected = start;
+    if (moved) {
+      EXPECT_EQ(session.Command(10, start.left + 30), 0);
+      OffsetRect(&expected, 30, 0);
+    }
+    EXPECT_EQ(session.Command(200, 0), 0);
+    ASSERT_TRUE(PumpUntil([&] { return !IsIconic(page); })) << moved;
+    const RECT shown = WindowRect(page);
+    EXPECT_TRUE(SameRect(shown, expected)) << moved << ": " << shown.left << "," << shown.top;
+    EXPECT_TRUE(PumpUntil([&] { return WindowIsAt(page, layout.Background()); })) << moved;
+  }
+  EXPECT_EQ(session.Command(11, start.top + 20), 0);
+  EXPECT_EQ(WindowRect(page).top, start.top + 20);
 }
 
 TEST_F(PageCommands, NegativeParametersAreRefusedAndReported) {

@@ -26,6 +26,22 @@ BOOL CALLBACK MatchText(HWND hwnd, LPARAM context) {
   return TRUE;
 }
 
+struct ClassSearch {
+  const char* className;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchVisibleClass(HWND hwnd, LPARAM context) {
+  auto* search = reinterpret_cast<ClassSearch*>(context);
+  char name[64] = {};
+  GetClassNameA(hwnd, name, sizeof name);
+  if (lstrcmpA(name, search->className) == 0 && IsWindowVisible(hwnd)) {
+    search->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
 template <typename Fn>
 Fn Export(HMODULE dll, const char* name) {
   return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(dll, name)));
@@ -69,6 +85,20 @@ HWND FindChildByText(HWND parent, const std::string& text) {
   TextSearch search{FromWindows1252(text), false};
   EnumChildWindows(parent, MatchText, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+HWND FindVisibleWindow(const char* className, DWORD threadId) {
+  ClassSearch search{className};
+  if (threadId != 0) {
+    EnumThreadWindows(threadId, &MatchVisibleClass, reinterpret_cast<LPARAM>(&search));
+  } else {
+    EnumWindows(&MatchVisibleClass, reinterpret_cast<LPARAM>(&search));
+  }
+  return search.found;
+}
+
+HWND VisibleHint() {
+  return FindVisibleWindow("PelkHint", GetCurrentThreadId());
 }
 
 PageSession::PageSession(const char* library) {

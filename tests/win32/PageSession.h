@@ -109,4 +109,10 @@ std::wstring WideWindowText(HWND window);
 // Windows-1252 bytes (the collection's texts) as the characters they stand for.
 std::wstring FromWindows1252(const std::string& text);
 
+// The first visible top-level window of the class, of the given thread (0: of any).
+HWND FindVisibleWindow(const char* className, DWORD threadId);
+
+// The page's hint window while it shows on this thread's screen, or null.
+HWND VisibleHint();
+
 }  // namespace pelk

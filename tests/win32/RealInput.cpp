@@ -88,24 +88,16 @@ bool MiddleClickAt(HWND window, POINT client) {
   return PressButtonAt(window, client, MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP);
 }
 
-bool PressKey(WORD virtualKey) {
+bool PressKey(WORD virtualKey, WORD modifier) {
+  const bool held = modifier == 0 || SendOne(KeyInput(modifier, 0));
   const bool down = SendOne(KeyInput(virtualKey, 0));
   const bool up = SendOne(KeyInput(virtualKey, KEYEVENTF_KEYUP));
+  const bool released = modifier == 0 || SendOne(KeyInput(modifier, KEYEVENTF_KEYUP));
   DrainInput();
-  return down && up;
+  return held && down && up && released;
 }
 
 namespace {
-
-BOOL CALLBACK FindMenu(HWND hwnd, LPARAM found) {
-  char name[16] = {};
-  GetClassNameA(hwnd, name, sizeof name);
-  if (std::string(name) == "#32768" && IsWindowVisible(hwnd)) {
-    *reinterpret_cast<HWND*>(found) = hwnd;
-    return FALSE;
-  }
-  return TRUE;
-}
 
 DWORD WINAPI PickerThread(void* picker) {
   static_cast<MenuPicker*>(picker)->Work();
@@ -138,8 +130,7 @@ void MenuPicker::Join() {
 
 void MenuPicker::Work() {
   for (int i = 0; i < 200; ++i) {
-    HWND menu = nullptr;
-    EnumWindows(&FindMenu, reinterpret_cast<LPARAM>(&menu));
+    HWND menu = FindVisibleWindow("#32768", 0);
     if (menu != nullptr) {
       seen_ = true;
       HMENU handle = reinterpret_cast<HMENU>(SendMessageA(menu, 0x01E1, 0, 0));  // MN_GETHMENU

@@ -24,8 +24,9 @@ void MovePointerAway();
 bool RightClickAt(HWND window, POINT client);
 bool MiddleClickAt(HWND window, POINT client);
 
-// Presses and releases a key (a virtual-key code such as VK_F12) for the focused window.
-bool PressKey(WORD virtualKey);
+// Presses and releases a key (a virtual-key code such as VK_F12) for the focused window, with
+// a modifier key (VK_MENU, VK_SHIFT, VK_CONTROL) held down if one is given.
+bool PressKey(WORD virtualKey, WORD modifier = 0);
 
 // From a helper thread: waits for a pop-up menu to open, reads its first entry, then picks that
 // entry with the keyboard as a user would.

@@ -202,22 +202,6 @@ TEST_F(TemplatePageWindow, APageDestroyedFromItsButtonOrItsWindowProcedureIsLeft
 
 constexpr char kHintClass[] = "PelkHint";
 
-BOOL CALLBACK FindVisibleTip(HWND hwnd, LPARAM found) {
-  char name[64] = {};
-  GetClassNameA(hwnd, name, sizeof name);
-  if (std::string(name) == kHintClass && IsWindowVisible(hwnd)) {
-    *reinterpret_cast<HWND*>(found) = hwnd;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-HWND VisibleHint() {
-  HWND tip = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), &FindVisibleTip, reinterpret_cast<LPARAM>(&tip));
-  return tip;
-}
-
 TEST_F(TemplatePageWindow, AButtonsHintShowsUnderThePointerAndGoesWhenItLeaves) {
   page->HotSpeedButtonOK->SetHint("Changes will be saved immediately");
   page->HotSpeedButtonUndo->SetHint("Restore defaults");

@@ -34,6 +34,25 @@ HMODULE WINAPI LoadLibraryAnsi(LPCWSTR path) {
   return LoadLibraryA(ansiPath.get());
 }
 
+DWORD WINAPI GetModuleFileNameAnsi(HMODULE module, LPWSTR buffer, DWORD capacity) {
+  char ansi[MAX_PATH + 1];
+  const DWORD length = GetModuleFileNameA(module, ansi, sizeof ansi);
+  if (length == 0 || length >= sizeof ansi || buffer == nullptr || capacity == 0)
+    return 0;
+  TextBuffer<wchar_t> path = WideFromAnsi(ansi, static_cast<int>(length));
+  if (path.size() == 0)
+    return 0;
+  // A path that does not fit is cut, as the system cuts it.
+  const bool fits = path.size() < capacity;
+  path.Shorten(capacity - 1);
+  CopyToCallersBuffer(path, buffer, capacity);
+  if (!fits) {
+    SetLastError(ERROR_INSUFFICIENT_BUFFER);
+    return capacity;
+  }
+  return static_cast<DWORD>(path.size());
+}
+
 UINT FolderInto(UINT(WINAPI* ansiFolder)(LPSTR, UINT), LPWSTR buffer, UINT capacity) {
   char ansi[MAX_PATH + 1];
   const UINT length = ansiFolder(ansi, sizeof ansi);
@@ -74,6 +93,7 @@ using namespace pelk::imports;
 PELK_IMPORT_SLOT("KERNEL32.DLL", CreateSemaphoreW, 16, &CreateSemaphoreAnsi, nullptr)
 PELK_IMPORT_SLOT("KERNEL32.DLL", GetModuleHandleW, 4, &GetModuleHandleAnsi, nullptr)
 PELK_IMPORT_SLOT("KERNEL32.DLL", LoadLibraryW, 4, &LoadLibraryAnsi, nullptr)
+PELK_IMPORT_SLOT("KERNEL32.DLL", GetModuleFileNameW, 12, &GetModuleFileNameAnsi, nullptr)
 PELK_IMPORT_SLOT("KERNEL32.DLL", GetSystemDirectoryW, 8, &GetSystemDirectoryAnsi, nullptr)
 PELK_IMPORT_SLOT("KERNEL32.DLL", GetWindowsDirectoryW, 8, &GetWindowsDirectoryAnsi, nullptr)
 PELK_IMPORT_SLOT("KERNEL32.DLL", GetSystemWindowsDirectoryW, 8, nullptr, &SharedWindowsFolder)

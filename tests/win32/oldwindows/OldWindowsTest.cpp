@@ -31,38 +31,6 @@ const OldWindows* tested = nullptr;
 
 constexpr char kHandlers[] = "HKCR\\AllFileSystemObjects\\shellex\\ContextMenuHandlers\\";
 
-// A text as the module's users write it (Windows-1252), in UTF-16, to compare with what a
-// window shows whatever the window's kind.
-std::wstring Wide1252(const std::string& text) {
-  std::wstring wide(text.size(), L'\0');
-  const int length = MultiByteToWideChar(1252, 0, text.data(), static_cast<int>(text.size()),
-                                         &wide[0], static_cast<int>(wide.size()));
-  wide.resize(static_cast<std::size_t>(length > 0 ? length : 0));
-  return wide;
-}
-
-std::wstring TextOf(HWND window) {
-  wchar_t text[1024] = L"";
-  GetWindowTextW(window, text, 1024);
-  return text;
-}
-
-BOOL CALLBACK FindHint(HWND window, LPARAM found) {
-  char name[64] = "";
-  GetClassNameA(window, name, sizeof name);
-  if (std::string(name) == "PelkHint" && IsWindowVisible(window)) {
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-HWND VisibleHint() {
-  HWND found = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), FindHint, reinterpret_cast<LPARAM>(&found));
-  return found;
-}
-
 // Every list's DLLs: a DLL named there belongs to some Windows, and one the tested system lacks
 // cannot be loaded on it.
 std::set<std::string> SystemLibraries() {
@@ -108,16 +76,17 @@ TEST(OldWindows, TheDllLoadsAndTheWholeJobWorks) {
     EXPECT_EQ(IsWindowUnicode(page) != FALSE, !system.windows9x);
 
     // Every text as written: the host's caption, the title, the check box, the help text.
-    EXPECT_EQ(TextOf(page), Wide1252(arguments.caption));
+    EXPECT_EQ(WideWindowText(page), FromWindows1252(arguments.caption));
     EXPECT_NE(FindChildByText(page, arguments.caption), nullptr) << "no title";
     const HWND box = PageCheckBox(page, 0);
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(TextOf(box), Wide1252("Kontextmen\xFC f\xFCr Datei-Operationen anzeigen"));
+    EXPECT_EQ(WideWindowText(box),
+              FromWindows1252("Kontextmen\xFC f\xFCr Datei-Operationen anzeigen"));
     EXPECT_TRUE(IsChecked(box)) << "both entries are shown";
     EXPECT_TRUE(IsWindowEnabled(box)) << system.name << " is supported";
     const HWND help = FindChildByText(page, GetHelpText(412, 2));
     ASSERT_NE(help, nullptr) << "no German help text";
-    EXPECT_EQ(TextOf(help), Wide1252(GetHelpText(412, 2)));
+    EXPECT_EQ(WideWindowText(help), FromWindows1252(GetHelpText(412, 2)));
 
     // The hint of the OK button under the resting pointer (on Windows 95 by the library's own
     // pointer tracking: it has no TrackMouseEvent), gone when the pointer leaves.
@@ -125,7 +94,7 @@ TEST(OldWindows, TheDllLoadsAndTheWholeJobWorks) {
     HWND hint = nullptr;
     EXPECT_TRUE(PumpUntil([&] { return (hint = VisibleHint()) != nullptr; }, 4000));
     if (hint != nullptr) {
-      EXPECT_EQ(TextOf(hint), Wide1252("\xC4nderungen werden gespeichert"));
+      EXPECT_EQ(WideWindowText(hint), FromWindows1252("\xC4nderungen werden gespeichert"));
     }
     MovePointerAway();
     EXPECT_TRUE(PumpUntil([] { return VisibleHint() == nullptr; }, 4000));

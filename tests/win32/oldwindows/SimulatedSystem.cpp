@@ -71,6 +71,7 @@ const StubRow kStubs[] = {
     PELK_STUB(CreateFontIndirectW, 0),
     PELK_STUB(CreateFontW, 0),
     PELK_STUB(CreateSemaphoreW, 0),
+    PELK_STUB(GetModuleFileNameW, 0),
     PELK_STUB(GetModuleHandleW, 0),
     PELK_STUB(GetSystemDirectoryW, 0),
     PELK_STUB(GetWindowsDirectoryW, 0),

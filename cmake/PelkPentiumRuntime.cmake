@@ -62,8 +62,6 @@ function(pelk_add_pentium_runtime)
                      COMMENT "Extracting the runtime sources from ${tarball}")
 
   # The headers the toolchain's build generates for libgcc, as they came out for this target.
-  # Checked on 2026-12-08: with the toolchain's own processor (no PELK_CPU_FLAGS) every object
-  # below matched its archive member instruction for instruction.
   set(config ${dir}/config)
   set(tconfig.h "#define USED_FOR_TARGET\n#define ENABLE_RUNTIME_CHECKING 1\n")
   set(tm.h "#define DWARF_REG_TO_UNWIND_COLUMN(REGNO) (REGNO)\n")
@@ -76,14 +74,21 @@ function(pelk_add_pentium_runtime)
     list(APPEND headers ${config}/${header})
   endforeach()
 
-  set(common ${PELK_CPU_FLAGS} -O2 -w)
   set(libgcc_flags -DIN_GCC -DCROSS_DIRECTORY_STRUCTURE -DIN_LIBGCC2 -fbuilding-libgcc
                    -fno-stack-protector -fexceptions -I${config} -I${src}/libgcc -I${src}/gcc
                    -I${src}/include)
   set(libsupcxx_flags -ffunction-sections -fdata-sections -std=gnu++17
                       -I${src}/libstdc++-v3/libsupc++ -I${src}/libgcc)
   set(string_flags -ffunction-sections -fdata-sections -std=gnu++11 -fno-implicit-templates)
+  set(libgcc_archive libgcc_eh.a)
+  set(libsupcxx_archive libstdc++.a)
+  set(string_archive libstdc++.a)
+  # Each object twice: for the Pentium, linked into the DLLs, and for the toolchain's own
+  # processor, which a test compares with the archive's member to show the recipe is the
+  # toolchain's.
   set(objects "")
+  set(references "")
+  set(reference_objects "")
   foreach(kind libgcc libsupcxx string)
     string(TOUPPER ${kind} upper)
     set(compiler ${PELK_WIN32_THREADS_CXX})
@@ -92,17 +97,28 @@ function(pelk_add_pentium_runtime)
     endif()
     foreach(file IN LISTS PELK_PENTIUM_${upper}_SOURCES)
       get_filename_component(name ${file} NAME_WE)
-      set(object ${dir}/${name}.obj)
-      add_custom_command(OUTPUT ${object}
-                         COMMAND ${CMAKE_CXX_COMPILER_LAUNCHER} ${compiler} ${common}
-                                 ${${kind}_flags} -c ${src}/${file} -o ${object}
-                         DEPENDS ${extracted} ${headers}
-                         COMMENT "Building the runtime's ${name} for the Pentium")
-      list(APPEND objects ${object})
+      foreach(variant pentium reference)
+        set(object ${dir}/${variant}/${name}.obj)
+        set(cpu ${PELK_CPU_FLAGS})
+        if(variant STREQUAL "reference")
+          set(cpu "")
+          list(APPEND references "${${kind}_archive}:${name}.o:${object}")
+          list(APPEND reference_objects ${object})
+        else()
+          list(APPEND objects ${object})
+        endif()
+        add_custom_command(OUTPUT ${object}
+                           COMMAND ${CMAKE_CXX_COMPILER_LAUNCHER} ${compiler} ${cpu} -O2 -w
+                                   ${${kind}_flags} -c ${src}/${file} -o ${object}
+                           DEPENDS ${extracted} ${headers}
+                           COMMENT "Building the runtime's ${name} (${variant})")
+      endforeach()
     endforeach()
   endforeach()
   add_custom_target(pelk_pentium_runtime DEPENDS ${objects})
+  add_custom_target(pelk_pentium_runtime_references ALL DEPENDS ${reference_objects})
   set_property(GLOBAL PROPERTY PELK_PENTIUM_RUNTIME_OBJECTS ${objects})
+  set_property(GLOBAL PROPERTY PELK_PENTIUM_RUNTIME_REFERENCES ${references})
 endfunction()
 
 function(pelk_link_pentium_runtime name)

@@ -63,12 +63,8 @@ if(count EQUAL 0)
   message(FATAL_ERROR "Read no code section from ${MAP}: has the map's format changed?")
 endif()
 
-execute_process(COMMAND ${OBJDUMP} -d --no-show-raw-insn ${DLL} OUTPUT_VARIABLE dump
-                RESULT_VARIABLE rc)
-if(NOT rc EQUAL 0)
-  message(FATAL_ERROR "objdump failed on ${DLL}")
-endif()
-string(REGEX MATCHALL "\n *[0-9a-f]+:\t[^\n]*" instructions "${dump}")
+include(${CMAKE_CURRENT_LIST_DIR}/Instructions.cmake)
+pelk_read_instructions(${DLL} instructions)
 
 # One walk over both, in address order. The function of an instruction is its section's name
 # (each function has one) or the last symbol before it in its section.

@@ -4,6 +4,7 @@
 # (module/exports), the one source that names the tip's page (PAGE), the tip's libraries and
 # resources, and a version resource.
 set(PELK_EXPORTS_DIR ${CMAKE_CURRENT_LIST_DIR}/../module/exports)
+include(${CMAKE_CURRENT_LIST_DIR}/PelkPentiumRuntime.cmake)
 
 function(pelk_add_tip_library name)
   cmake_parse_arguments(TIP "" "PAGE;RESOURCES;VERSION" "LIBRARIES" ${ARGN})
@@ -50,4 +51,7 @@ function(pelk_add_tip_library name)
   set(map ${CMAKE_CURRENT_BINARY_DIR}/${name}.map)
   target_link_options(${name} PRIVATE -Wl,-Map,${map})
   set_target_properties(${name} PROPERTIES PELK_LINK_MAP ${map} PELK_RUNTIME_DIR ${runtime_dir})
+
+  # On the i686 build the runtime objects that need a newer processor are rebuilt for the DLL's.
+  pelk_link_pentium_runtime(${name})
 endfunction()

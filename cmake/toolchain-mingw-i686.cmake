@@ -13,3 +13,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(PELK_DLLTOOL i686-w64-mingw32-dlltool)
 set(PELK_OBJDUMP i686-w64-mingw32-objdump)
 set(PELK_WIN32_THREADS_CXX i686-w64-mingw32-g++-win32)
+# The 32-bit DLL runs on the Pentium-class processors of Windows 95 to XP: no P6 instruction
+# (cmov, fcomi) and no MMX. Tuned for today's processors, which run the same code.
+set(PELK_CPU_FLAGS -march=i586 -mtune=generic)
+set(PELK_WIN32_THREADS_CC i686-w64-mingw32-gcc-win32)

@@ -2,8 +2,10 @@
 # Installs what the builds and tests need on Debian 12 when it is missing; safe to run again.
 set -euo pipefail
 
+# gcc-12-source: the sources of the cross compilers' GCC, from which the i686 build compiles a few
+# runtime objects for the Pentium (cmake/PelkPentiumRuntime.cmake).
 packages=(cmake ninja-build g++ ccache googletest libgtest-dev
-          g++-mingw-w64-i686 g++-mingw-w64-x86-64
+          g++-mingw-w64-i686 g++-mingw-w64-x86-64 gcc-12-source
           wine wine32:i386 wine64 fonts-wine xvfb xauth x11-utils imagemagick)
 
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }

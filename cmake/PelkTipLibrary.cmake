@@ -30,9 +30,7 @@ function(pelk_add_tip_library name)
     target_link_options(${name} PRIVATE -Wl,--subsystem,windows:4.0 -Wl,--major-os-version,4
                         -Wl,--minor-os-version,0)
   endif()
-  # Its module is made while the library loads (or at the host's first call): the library starts
-  # no thread, so its static locals need no locking guards.
-  target_compile_options(${name} PRIVATE -fno-threadsafe-statics)
+  pelk_dll_code(${name})
 
   # The library's own code starts no thread and locks nothing, so it does not care which thread
   # model the C++ runtime was built for. The -posix runtime's exception and static-local code

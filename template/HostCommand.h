@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "module/TippMessage.h"
+#include "module/state/TippMessage.h"
 
 namespace pelk {
 

@@ -1,7 +1,7 @@
 #include "template/InfoText.h"
 
-#include "module/ModuleState.h"
-#include "module/OsTypes.h"
+#include "module/state/ModuleState.h"
+#include "module/state/OsTypes.h"
 
 namespace pelk {
 

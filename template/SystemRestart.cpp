@@ -1,6 +1,6 @@
 #include "template/SystemRestart.h"
 
-#include "module/OsTypes.h"
+#include "module/state/OsTypes.h"
 #include "platform/Dialogs.h"
 #include "platform/Shutdown.h"
 

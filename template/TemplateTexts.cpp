@@ -1,6 +1,6 @@
 #include "template/TemplateTexts.h"
 
-#include "module/ModuleState.h"
+#include "module/state/ModuleState.h"
 
 namespace pelk {
 

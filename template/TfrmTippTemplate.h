@@ -2,7 +2,7 @@
 #include <functional>
 
 #include "controls/THotSpeedButton.h"
-#include "module/ModuleState.h"
+#include "module/state/ModuleState.h"
 #include "platform/SystemServices.h"
 #include "platform/gui/TForm.h"
 #include "platform/gui/TImageList.h"

@@ -1,6 +1,6 @@
 #include "template/TippActivation.h"
 
-#include "module/OsTypes.h"
+#include "module/state/OsTypes.h"
 
 namespace pelk {
 

@@ -3,7 +3,7 @@
 #include <exception>
 #include <utility>
 
-#include "module/TippMessage.h"
+#include "module/state/TippMessage.h"
 #include "platform/Dialogs.h"
 #include "platform/WindowMessages.h"
 #include "platform/Windows1252.h"

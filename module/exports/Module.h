@@ -1,8 +1,8 @@
 #pragma once
 #include <memory>
 
-#include "module/ModuleState.h"
 #include "module/exports/ModulePage.h"
+#include "module/state/ModuleState.h"
 #include "platform/SystemServices.h"
 
 namespace pelk {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "module/OsTypes.h"
+#include "module/state/OsTypes.h"
 #include "platform/TRegistry.h"
 #include "platform/headless/HeadlessSystem.h"
 #include "template/SystemRestart.h"

@@ -1,4 +1,4 @@
-#include "module/OsTypes.h"
+#include "module/state/OsTypes.h"
 
 namespace pelk {
 

@@ -1,4 +1,4 @@
-#include "module/TippMessage.h"
+#include "module/state/TippMessage.h"
 
 #include "platform/ERangeError.h"
 

@@ -10,9 +10,8 @@ class Shell;
 class Shutdown;
 class HelpTexts;
 
-// The system services a page and the module reach, each behind its own small interface. The
-// Windows backend (platform/win32/Win32System.h) and the headless one
-// (platform/headless/HeadlessSystem.h) each own one set and hand out this view of it.
+// The system services a page and the module reach, each behind its own small interface. Each
+// backend's System (platform/System.h) owns one set and hands out this view of it.
 struct SystemServices {
   RegistryStore& registry;
   WindowMessages& messages;

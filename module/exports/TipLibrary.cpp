@@ -2,17 +2,19 @@
 // but the result codes.
 #include <memory>
 
+// The system's own types of a library's entry point; the rest of the system is the platform's.
+#include <windef.h>
+
 #include "module/exports/Module.h"
 #include "module/exports/TipLibrary.h"
-#include "platform/win32/Win32System.h"
-#include "platform/win32/WindowsApi.h"
+#include "platform/System.h"
 
 namespace pelk {
 
 namespace {
 struct ModuleInstance {
-  Win32System system;
-  SystemServices services = system.Services();
+  std::unique_ptr<System> system = MakeSystem();
+  SystemServices services = system->Services();
   Module module{services, ThisLibrarysPage()};
 };
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/SystemServices.h"
+#include "platform/System.h"
 #include "platform/headless/FakeScreen.h"
 #include "platform/headless/FakeShutdown.h"
 #include "platform/headless/HeadlessDesktop.h"
@@ -11,7 +11,7 @@
 namespace pelk {
 
 // One of each in-memory service, open to the test that owns it.
-struct HeadlessSystem {
+struct HeadlessSystem : System {
   MemoryRegistryStore registry;
   HeadlessDesktop desktop;
   FakeScreen screen;
@@ -20,7 +20,7 @@ struct HeadlessSystem {
   FakeShutdown shutdown;
   ScriptedHelpTexts help;
 
-  SystemServices Services() {
+  SystemServices Services() override {
     return SystemServices{registry, desktop, screen, dialogs, shell, shutdown, help};
   }
 };

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/SystemServices.h"
+#include "platform/System.h"
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/Win32HelpTexts.h"
 #include "platform/win32/Win32RegistryStore.h"
@@ -11,9 +11,9 @@
 namespace pelk {
 
 // The real system services, one of each.
-class Win32System {
+class Win32System final : public System {
  public:
-  SystemServices Services();
+  SystemServices Services() override;
 
  private:
   Win32RegistryStore registry_;

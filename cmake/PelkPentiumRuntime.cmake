@@ -6,7 +6,8 @@
 # only the processor changed, and linked ahead of the archives, so their members are never taken.
 # mingw's pseudo-relocation code is not rebuilt but left out: the DLL is linked without
 # auto-import, so the linker makes no pseudo-relocation, and module/exports/NoPseudoRelocations.cpp
-# stands in for the relocator. Other builds link the toolchain's runtime as it is.
+# stands in for the relocator (module/exports/CMakeLists.txt). Other builds link the toolchain's
+# runtime as it is.
 
 # Archive member -> source in the GCC tree. Compiled with the recipe of libgcc (C) or libstdc++.
 set(PELK_PENTIUM_LIBGCC_SOURCES
@@ -131,6 +132,4 @@ function(pelk_link_pentium_runtime name)
   get_property(objects GLOBAL PROPERTY PELK_PENTIUM_RUNTIME_OBJECTS)
   add_dependencies(${name} pelk_pentium_runtime)
   target_link_libraries(${name} PRIVATE ${objects})
-  target_sources(${name} PRIVATE ${PELK_EXPORTS_DIR}/NoPseudoRelocations.cpp)
-  target_link_options(${name} PRIVATE -Wl,--disable-auto-import)
 endfunction()

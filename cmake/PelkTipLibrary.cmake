@@ -1,9 +1,9 @@
 # pelk_add_tip_library(<name> PAGE <source> LIBRARIES <libraries...> RESOURCES <resources>
 #                      [VERSION <.rc>])
-# A tip's DLL: the five exports with fixed ordinals and undecorated names, shared by every tip
-# (module/exports), the one source that names the tip's page (PAGE), the tip's libraries and
-# resources, and a version resource.
-set(PELK_EXPORTS_DIR ${CMAKE_CURRENT_LIST_DIR}/../module/exports)
+# A tip's DLL: the boundary shared by every tip (pelk_exports: the five exports with fixed
+# ordinals and undecorated names, the module behind them, the library's start and end), the one
+# source that names the tip's page (PAGE), the tip's libraries and resources, and a version
+# resource.
 include(${CMAKE_CURRENT_LIST_DIR}/PelkPentiumRuntime.cmake)
 
 function(pelk_add_tip_library name)
@@ -13,15 +13,11 @@ function(pelk_add_tip_library name)
     set(AT40 "@40")
   endif()
   set(LIBRARY_NAME ${name})
-  configure_file(${PELK_EXPORTS_DIR}/TipLibrary.def.in ${CMAKE_CURRENT_BINARY_DIR}/${name}.def
-                 @ONLY)
-  add_library(${name} SHARED
-              ${PELK_EXPORTS_DIR}/TipLibrary.cpp ${PELK_EXPORTS_DIR}/ExportFunktionen.cpp
-              ${PELK_EXPORTS_DIR}/StandardLibraryThrows.cpp
-              ${PELK_EXPORTS_DIR}/TerminateHandler.cpp ${TIP_PAGE} ${TIP_VERSION}
-              ${CMAKE_CURRENT_BINARY_DIR}/${name}.def)
+  get_target_property(def_template pelk_exports PELK_DEF_TEMPLATE)
+  configure_file(${def_template} ${CMAKE_CURRENT_BINARY_DIR}/${name}.def @ONLY)
+  add_library(${name} SHARED ${TIP_PAGE} ${TIP_VERSION} ${CMAKE_CURRENT_BINARY_DIR}/${name}.def)
   set_target_properties(${name} PROPERTIES PREFIX "" OUTPUT_NAME ${name})
-  target_link_libraries(${name} PRIVATE ${TIP_LIBRARIES} ${TIP_RESOURCES})
+  target_link_libraries(${name} PRIVATE pelk_exports ${TIP_LIBRARIES} ${TIP_RESOURCES})
   target_link_options(${name} PRIVATE -Wl,--kill-at)
   if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     # Windows 95, 98, ME and NT 4: the import slots of what those systems lack or only stub, and

@@ -22,7 +22,7 @@ function(pelk_add_tip_library name)
   if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     # Windows 95, 98, ME and NT 4: the import slots of what those systems lack or only stub, and
     # a header their loaders accept: a GUI library for Windows 4.0.
-    target_link_libraries(${name} PRIVATE pelk_imports ${PELK_SYSTEM_GETPROCADDRESS})
+    target_link_libraries(${name} PRIVATE pelk_imports)
     target_link_options(${name} PRIVATE -Wl,--subsystem,windows:4.0 -Wl,--major-os-version,4
                         -Wl,--minor-os-version,0)
   endif()

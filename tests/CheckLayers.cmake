@@ -1,10 +1,12 @@
 # Prints the include graph between the layer folders and fails when a file includes from a layer
-# above its own, or when code above the platform layer includes a backend:
-#   module/exports (the DLL's boundary) -> tip -> template -> controls, module/state -> platform
+# above its own or beside it, or when code outside a backend includes the backend's headers:
+#   pelk412 (this tip's DLL) -> module/exports (the DLL's boundary), tip -> template
+#   -> controls, module/state -> platform
 # Only the backends (platform/win32, platform/headless) include a backend's headers.
 #   cmake -DSOURCE_DIR=<root> -P tests/CheckLayers.cmake
-set(layers module/exports tip template controls module/state platform)
-set(rank_module/exports 4)
+set(layers pelk412 module/exports tip template controls module/state platform)
+set(rank_pelk412 4)
+set(rank_module/exports 3)
 set(rank_tip 3)
 set(rank_template 2)
 set(rank_controls 1)

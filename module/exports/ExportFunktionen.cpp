@@ -1,5 +1,6 @@
 // The exports that only report the module state.
 #include "module/exports/Module.h"
+#include "module/exports/TipExports.h"
 #include "module/exports/TipLibrary.h"
 
 extern "C" {

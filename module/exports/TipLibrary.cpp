@@ -6,6 +6,7 @@
 #include <windef.h>
 
 #include "module/exports/Module.h"
+#include "module/exports/TipExports.h"
 #include "module/exports/TipLibrary.h"
 #include "platform/System.h"
 

@@ -3,6 +3,9 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+
+#include "collection/host/TipLoader.h"
 
 namespace pelk::bench {
 
@@ -26,26 +29,15 @@ class ModuleLibrary {
  public:
   [[nodiscard]] static std::optional<ModuleLibrary> Load(const std::string& path,
                                                          std::string* error);
-  ModuleLibrary(ModuleLibrary&& other) noexcept;
-  ModuleLibrary& operator=(ModuleLibrary&& other) noexcept;
-  ModuleLibrary(const ModuleLibrary&) = delete;
-  ModuleLibrary& operator=(const ModuleLibrary&) = delete;
-  ~ModuleLibrary();
 
   int Create(const CreateArguments& arguments) const;
   int Free() const;
-  void Unload();
+  void Unload() { tip_.Unload(); }
 
  private:
-  using CreateFunction = int(WINAPI*)(int, int, int, int, int, int, const char*, const char*, int,
-                                      int);
-  using FreeFunction = int(WINAPI*)();
+  explicit ModuleLibrary(TipLoader tip) : tip_(std::move(tip)) {}
 
-  ModuleLibrary(HMODULE module, CreateFunction create, FreeFunction free);
-
-  HMODULE module_ = nullptr;
-  CreateFunction create_ = nullptr;
-  FreeFunction free_ = nullptr;
+  TipLoader tip_;
 };
 
 }  // namespace pelk::bench

@@ -10,11 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "collection/host/TipLoader.h"
+
 namespace {
 
-using ModulCreateFn = int(__stdcall*)(int, int, int, int, int, int, const char*, const char*, int,
-                                      int);
-using NoArgumentFn = int(__stdcall*)();
+using pelk::TipExports;
+using pelk::TipLoader;
 
 struct Options {
   std::string dll = "Pelk412.dll";
@@ -35,19 +36,11 @@ struct Options {
   bool help = false;
 };
 
-struct Exports {
-  ModulCreateFn create = nullptr;
-  NoArgumentFn free = nullptr;
-  NoArgumentFn changed = nullptr;
-  NoArgumentFn saveChanges = nullptr;
-  NoArgumentFn nr = nullptr;
-};
-
 // What the window procedure needs; reached through GWLP_USERDATA.
 struct HostWindow {
   UINT morvex = 0;
   HWND hwnd = nullptr;
-  const Exports* exports = nullptr;
+  const TipExports* exports = nullptr;
   int lastChanged = -1;
   int lastNr = -1;
 };
@@ -135,24 +128,16 @@ bool ParseOptions(int argc, char** argv, Options& options) {
   return true;
 }
 
-template <typename Fn>
-bool Find(HMODULE library, const char* name, WORD ordinal, Fn& function) {
-  FARPROC byName = GetProcAddress(library, name);
-  FARPROC byOrdinal = GetProcAddress(library, MAKEINTRESOURCEA(ordinal));
-  Print("export %-16s ordinal %u: %s\n", name, ordinal,
-        !byName               ? "missing"
-        : byName == byOrdinal ? "found"
-                              : "ordinal differs");
-  function = reinterpret_cast<Fn>(reinterpret_cast<void*>(byName));
-  return byName != nullptr;
-}
-
-bool FindExports(HMODULE library, Exports& exports) {
-  bool all = Find(library, "ModulNr", 1, exports.nr);
-  all = Find(library, "ModulSaveChanges", 2, exports.saveChanges) && all;
-  all = Find(library, "ModulChanged", 3, exports.changed) && all;
-  all = Find(library, "ModulFree", 4, exports.free) && all;
-  all = Find(library, "ModulCreate", 5, exports.create) && all;
+// Prints how each export was found; false when one is missing.
+bool ReportExports(const TipLoader& tip) {
+  bool all = true;
+  for (const pelk::ExportLookup& lookup : tip.LookUpByOrdinal()) {
+    Print("export %-16s ordinal %u: %s\n", lookup.name, lookup.ordinal,
+          !lookup.foundByName    ? "missing"
+          : lookup.ordinalAgrees ? "found"
+                                 : "ordinal differs");
+    all = all && lookup.foundByName;
+  }
   return all;
 }
 
@@ -160,8 +145,8 @@ bool FindExports(HMODULE library, Exports& exports) {
 void ReportChangeState(HostWindow& host, bool always) {
   if (host.exports == nullptr)
     return;
-  const int changed = host.exports->changed();
-  const int nr = host.exports->nr();
+  const int changed = host.exports->ModulChanged();
+  const int nr = host.exports->ModulNr();
   if (!always && changed == host.lastChanged && nr == host.lastNr)
     return;
   host.lastChanged = changed;
@@ -262,54 +247,51 @@ void Run(const Options& options, HostWindow& host, const std::vector<HWND>& page
 }
 
 int RunTip(const Options& options) {
-  HMODULE library = LoadLibraryA(options.dll.c_str());
-  if (!library) {
-    Print("LoadLibrary %s failed: error %lu\n", options.dll.c_str(), GetLastError());
+  TipLoader tip(options.dll.c_str());
+  if (!tip.Loaded()) {
+    Print("LoadLibrary %s failed: error %lu\n", options.dll.c_str(), tip.LoadError());
     return 2;
   }
   Print("loaded %s\n", options.dll.c_str());
-  Exports exports;
-  if (!FindExports(library, exports)) {
-    FreeLibrary(library);
+  if (!ReportExports(tip))
     return 3;
-  }
+  const TipExports& exports = tip.Exports();
   HostWindow host;
   host.exports = &exports;
   host.morvex = RegisterWindowMessageA("Morvex");
   Print("registered Morvex: 0x%X\n", host.morvex);
   if (!CreateHostWindow(host, options.showHost)) {
     Print("cannot create the host window: error %lu\n", GetLastError());
-    FreeLibrary(library);
     return 4;
   }
-  Print("ModulChanged before ModulCreate: %d\n", exports.changed());
-  Print("ModulNr before ModulCreate: %d\n", exports.nr());
+  Print("ModulChanged before ModulCreate: %d\n", exports.ModulChanged());
+  Print("ModulNr before ModulCreate: %d\n", exports.ModulNr());
   Print("ModulCreate(%d, %d, %d, %d, os %d, language %d, mask 0x%X, help %d): %d\n", options.left,
         options.top, options.width, options.height, options.osType, options.language,
         static_cast<unsigned>(options.mask), options.helpId,
-        exports.create(options.left, options.top, options.width, options.height, options.osType,
-                       options.language, options.caption.c_str(), options.hint.c_str(),
-                       options.mask, options.helpId));
+        exports.ModulCreate(options.left, options.top, options.width, options.height,
+                            options.osType, options.language, options.caption.c_str(),
+                            options.hint.c_str(), options.mask, options.helpId));
   const std::vector<HWND> page = PageWindows(host.hwnd);
   Print("page windows: %u\n", static_cast<unsigned>(page.size()));
   for (HWND hwnd : page)
     PrintPainted(hwnd);
-  Print("ModulChanged: %d\n", exports.changed());
-  Print("ModulNr: %d\n", exports.nr());
+  Print("ModulChanged: %d\n", exports.ModulChanged());
+  Print("ModulNr: %d\n", exports.ModulNr());
   if (options.runMs != 0 || options.showHost || !page.empty())
     Run(options, host, page);
   if (options.save)
-    Print("ModulSaveChanges: %d\n", exports.saveChanges());
+    Print("ModulSaveChanges: %d\n", exports.ModulSaveChanges());
   if (options.leavePage) {
     Print("ending with the page open\n");
     ExitProcess(0);
   }
-  Print("ModulChanged: %d\n", exports.changed());
-  Print("ModulNr: %d\n", exports.nr());
-  Print("ModulFree: %d\n", exports.free());
+  Print("ModulChanged: %d\n", exports.ModulChanged());
+  Print("ModulNr: %d\n", exports.ModulNr());
+  Print("ModulFree: %d\n", exports.ModulFree());
   if (IsWindow(host.hwnd))
     DestroyWindow(host.hwnd);
-  FreeLibrary(library);
+  tip.Unload();
   return 0;
 }
 

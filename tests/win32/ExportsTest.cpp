@@ -5,31 +5,18 @@
 #include <string>
 #include <vector>
 
+#include "collection/host/TipLoader.h"
 #include "tests/win32/ChildProcess.h"
 
 namespace pelk {
 namespace {
 
-using ModulCreateFn = int(WINAPI*)(int, int, int, int, int, int, const char*, const char*, int,
-                                   int);
-using NoArgumentFn = int(WINAPI*)();
-
 // The real DLL, loaded from the test's folder for one test.
 class LoadedDll : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dll = LoadLibraryA("Pelk412.dll");
-    ASSERT_NE(dll, nullptr) << "error " << GetLastError();
-  }
-  void TearDown() override {
-    if (dll)
-      FreeLibrary(dll);
-  }
-  template <typename Fn>
-  Fn Get(const char* name) {
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(dll, name)));
-  }
-  HMODULE dll = nullptr;
+  void SetUp() override { ASSERT_NE(dll, nullptr) << "error " << tip.LoadError(); }
+  TipLoader tip{"Pelk412.dll"};
+  HMODULE dll = tip.Module();
 };
 
 TEST_F(LoadedDll, EveryExportIsFoundByNameAndByItsOrdinal) {
@@ -53,11 +40,11 @@ TEST_F(LoadedDll, EveryExportIsFoundByNameAndByItsOrdinal) {
 }
 
 TEST_F(LoadedDll, ExportsAnswerBeforeAndAfterCreateAndTolerateBadInput) {
-  auto create = Get<ModulCreateFn>("ModulCreate");
-  auto free = Get<NoArgumentFn>("ModulFree");
-  auto changed = Get<NoArgumentFn>("ModulChanged");
-  auto save = Get<NoArgumentFn>("ModulSaveChanges");
-  auto nr = Get<NoArgumentFn>("ModulNr");
+  auto create = tip.Exports().ModulCreate;
+  auto free = tip.Exports().ModulFree;
+  auto changed = tip.Exports().ModulChanged;
+  auto save = tip.Exports().ModulSaveChanges;
+  auto nr = tip.Exports().ModulNr;
   ASSERT_TRUE(create && free && changed && save && nr);
   EXPECT_EQ(changed(), 0);
   EXPECT_EQ(nr(), 2);

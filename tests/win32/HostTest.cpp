@@ -40,6 +40,11 @@ TEST(Host, RefusesUnknownOptionsAndExplainsItself) {
   EXPECT_TRUE(Contains(help.output, "--run-ms")) << help.output;
   ChildResult missing = RunChild("\"" + bin + "\\host.exe\" NoSuch.dll", bin, 20000);
   EXPECT_EQ(missing.exitCode, 2u);
+  // A library that is no tip: every export is reported missing, and none is called.
+  ChildResult noTip = RunChild("\"" + bin + "\\host.exe\" MvxHelp.dll", bin, 20000);
+  EXPECT_EQ(noTip.exitCode, 3u) << noTip.output;
+  EXPECT_TRUE(Contains(noTip.output, "export ModulNr          ordinal 1: missing")) << noTip.output;
+  EXPECT_TRUE(Contains(noTip.output, "export ModulCreate      ordinal 5: missing")) << noTip.output;
 }
 
 struct BroadcastWhileRunning {

@@ -42,11 +42,6 @@ BOOL CALLBACK MatchVisibleClass(HWND hwnd, LPARAM context) {
   return TRUE;
 }
 
-template <typename Fn>
-Fn Export(HMODULE dll, const char* name) {
-  return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(dll, name)));
-}
-
 }  // namespace
 
 SIZE WindowSizeForClient(int clientWidth, int clientHeight) {
@@ -101,32 +96,18 @@ HWND VisibleHint() {
   return FindVisibleWindow("PelkHint", GetCurrentThreadId());
 }
 
-PageSession::PageSession(const char* library) {
-  morvex_ = RegisterWindowMessageA("Morvex");
-  dll_ = LoadLibraryA(library);
-  if (!dll_) {
-    loadError_ = GetLastError();
-    return;
-  }
-  FindExports(library);
+PageSession::PageSession(const char* library) : tip_(library) {
+  CheckExports(library);
 }
 
-PageSession::PageSession(HMODULE loaded) : dll_(loaded), ownsLibrary_(false) {
-  morvex_ = RegisterWindowMessageA("Morvex");
-  FindExports("the library");
+PageSession::PageSession(HMODULE loaded) : tip_(loaded) {
+  CheckExports("the library");
 }
 
-void PageSession::FindExports(const char* library) {
-  create_ = Export<ModulCreateFn>(dll_, "ModulCreate");
-  free_ = Export<NoArgumentFn>(dll_, "ModulFree");
-  changed_ = Export<NoArgumentFn>(dll_, "ModulChanged");
-  saveChanges_ = Export<NoArgumentFn>(dll_, "ModulSaveChanges");
-  nr_ = Export<NoArgumentFn>(dll_, "ModulNr");
-  if (!create_ || !free_ || !changed_ || !saveChanges_ || !nr_) {
+void PageSession::CheckExports(const char* library) {
+  if (tip_.Loaded() && !tip_.Exports().Complete()) {
     ADD_FAILURE() << library << " lacks an export";
-    if (ownsLibrary_)
-      FreeLibrary(dll_);
-    dll_ = nullptr;
+    tip_.Unload();
   }
 }
 
@@ -145,12 +126,13 @@ int PageSession::Create(const PageArguments& arguments, DWORD waitMs) {
     arguments_.width = reference.cx;
   if (arguments_.height == 0)
     arguments_.height = reference.cy;
-  if (!dll_)
+  if (!Loaded())
     return -1;
   created_ = true;
-  const int result = create_(arguments_.left, arguments_.top, arguments_.width, arguments_.height,
-                             arguments_.osType, arguments_.language, arguments_.caption.c_str(),
-                             arguments_.hint.c_str(), arguments_.validOsMask, arguments_.helpId);
+  const int result = tip_.Exports().ModulCreate(
+      arguments_.left, arguments_.top, arguments_.width, arguments_.height, arguments_.osType,
+      arguments_.language, arguments_.caption.c_str(), arguments_.hint.c_str(),
+      arguments_.validOsMask, arguments_.helpId);
   const DWORD thread = GetCurrentThreadId();
   PumpUntil([&] { return (page_ = FindThreadWindow(thread, arguments_.caption)) != nullptr; },
             waitMs);
@@ -164,19 +146,19 @@ int PageSession::Create(const PageArguments& arguments, DWORD waitMs) {
 
 int PageSession::ModulFree() {
   freed_ = true;
-  return dll_ ? free_() : -1;
+  return Loaded() ? tip_.Exports().ModulFree() : -1;
 }
 
 int PageSession::ModulChanged() const {
-  return dll_ ? changed_() : -1;
+  return Loaded() ? tip_.Exports().ModulChanged() : -1;
 }
 
 int PageSession::ModulSaveChanges() {
-  return dll_ ? saveChanges_() : -1;
+  return Loaded() ? tip_.Exports().ModulSaveChanges() : -1;
 }
 
 int PageSession::ModulNr() const {
-  return dll_ ? nr_() : -1;
+  return Loaded() ? tip_.Exports().ModulNr() : -1;
 }
 
 LRESULT PageSession::Command(WPARAM code, LPARAM value) {
@@ -199,13 +181,11 @@ std::wstring FromWindows1252(const std::string& text) {
 }
 
 void PageSession::UnloadLeavingThePage() {
-  if (dll_ && ownsLibrary_)
-    FreeLibrary(dll_);
-  dll_ = nullptr;
+  tip_.Unload();
 }
 
 void PageSession::Unload() {
-  if (!dll_)
+  if (!Loaded())
     return;
   if (created_ && !freed_)
     ModulFree();
@@ -213,12 +193,10 @@ void PageSession::Unload() {
   if (PageAlive()) {
     // Unloading the code of a live window would crash the test process; keep it loaded.
     ADD_FAILURE() << "the page's window outlived ModulFree";
-    dll_ = nullptr;
+    tip_.Abandon();
     return;
   }
-  if (ownsLibrary_)
-    FreeLibrary(dll_);
-  dll_ = nullptr;
+  tip_.Unload();
 }
 
 }  // namespace pelk

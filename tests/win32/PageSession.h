@@ -1,4 +1,5 @@
 #pragma once
+#include "collection/host/TipLoader.h"
 #include "platform/win32/WindowsApi.h"
 
 #include <functional>
@@ -48,8 +49,8 @@ class PageSession {
   PageSession(const PageSession&) = delete;
   PageSession& operator=(const PageSession&) = delete;
 
-  bool Loaded() const { return dll_ != nullptr; }
-  unsigned long LoadError() const { return loadError_; }
+  bool Loaded() const { return tip_.Loaded(); }
+  unsigned long LoadError() const { return tip_.LoadError(); }
 
   // ModulCreate's result; afterwards Page() is the visible window titled arguments.caption, or
   // null when none appeared (waiting up to `waitMs` for it).
@@ -73,24 +74,14 @@ class PageSession {
   void Unload();
   // Unloads the library as a careless host would, with the page still open (no ModulFree).
   void UnloadLeavingThePage();
-  HMODULE Library() const { return dll_; }
+  HMODULE Library() const { return tip_.Module(); }
 
  private:
-  using ModulCreateFn = int(WINAPI*)(int, int, int, int, int, int, const char*, const char*, int,
-                                     int);
-  using NoArgumentFn = int(WINAPI*)();
+  void CheckExports(const char* library);
 
-  void FindExports(const char* library);
-
-  HMODULE dll_ = nullptr;
-  bool ownsLibrary_ = true;
-  unsigned long loadError_ = 0;
-  ModulCreateFn create_ = nullptr;
-  NoArgumentFn free_ = nullptr;
-  NoArgumentFn changed_ = nullptr;
-  NoArgumentFn saveChanges_ = nullptr;
-  NoArgumentFn nr_ = nullptr;
-  UINT morvex_ = 0;
+  // Registered before the library is loaded, as a host does.
+  UINT morvex_ = RegisterWindowMessageA("Morvex");
+  TipLoader tip_;
   bool created_ = false;
   bool freed_ = false;
   HWND page_ = nullptr;

@@ -4,6 +4,7 @@
 
 #include <oleacc.h>
 
+#include "platform/win32/SystemLibrary.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Module.h"
 
@@ -38,18 +39,6 @@ struct AccessibilityLibrary {
   }
 
  private:
-  static HMODULE LoadSystemLibrary(const wchar_t* name) {
-    if (HMODULE loaded = GetModuleHandleW(name))
-      return loaded;
-    wchar_t path[MAX_PATH + 16];
-    const UINT length = GetSystemDirectoryW(path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-      return nullptr;
-    path[length] = L'\\';
-    lstrcpynW(path + length + 1, name, 15);
-    return LoadLibraryW(path);
-  }
-
   template <class Function>
   static Function Find(HMODULE module, const char* name) {
     return module != nullptr
@@ -59,8 +48,8 @@ struct AccessibilityLibrary {
 
   static AccessibilityLibrary Load() {
     AccessibilityLibrary library;
-    HMODULE oleacc = LoadSystemLibrary(L"oleacc.dll");
-    HMODULE oleaut = LoadSystemLibrary(L"oleaut32.dll");
+    HMODULE oleacc = LoadSystemLibrary("oleacc.dll");
+    HMODULE oleaut = LoadSystemLibrary("oleaut32.dll");
     library.createStandard =
         Find<CreateStdAccessibleObjectFunction>(oleacc, "CreateStdAccessibleObject");
     library.lresultFromObject = Find<LresultFromObjectFunction>(oleacc, "LresultFromObject");

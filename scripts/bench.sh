@@ -37,7 +37,7 @@ for arch in win64 win32; do
     echo "== pelk_bench.exe ($name): left out, this machine runs no 32-bit programs"
     continue
   fi
-  pelk_wine_prefix "$PWD/build/$arch/wineprefix" "$arch"
+  pelk_wine_prefix "build/$arch"
   # Measured without the tests' poisoning of freed memory: Wine's heap checks keep memory of their
   # own (about 800 KB over 500 cycles), which would count as the module's.
   export WINEDEBUG=-all

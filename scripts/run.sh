@@ -37,7 +37,7 @@ cleanup() {
 trap cleanup EXIT
 
 if [ -n "${DISPLAY:-}" ]; then
-  pelk_wine_prefix "$build/wineprefix" "$arch"
+  pelk_wine_prefix "$build"
   echo "Showing the page on $DISPLAY; close it to end."
   cd "$bin"
   "$PELK_WINE" host.exe Pelk412.dll "$@"
@@ -45,7 +45,7 @@ if [ -n "${DISPLAY:-}" ]; then
 fi
 
 pelk_start_xvfb
-pelk_wine_prefix "$build/wineprefix" "$arch"
+pelk_wine_prefix "$build"
 picture="$build/page.png"
 host_log=$(mktemp)
 rm -f "$picture"

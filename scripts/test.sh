@@ -18,7 +18,7 @@ pelk_start_xvfb
 
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 -j2
-pelk_wine_prefix "$PWD/build/win64/wineprefix" win64
+pelk_wine_prefix build/win64
 # One test at a time: several of them move the real mouse pointer.
 ctest --preset win64 -j1
 pelk_stop_wine
@@ -31,5 +31,5 @@ if ! pelk_runs_32bit; then
 fi
 cmake --preset win32 -DPELK_WINE_TESTS=$wine32 >/dev/null
 cmake --build --preset win32 -j2
-[ "$wine32" = ON ] && pelk_wine_prefix "$PWD/build/win32/wineprefix" win32
+[ "$wine32" = ON ] && pelk_wine_prefix build/win32
 ctest --preset win32 -j1

@@ -25,34 +25,23 @@ pelk_stop_xvfb() {
   fi
 }
 
-# The Wine loader for win32 or win64 programs. The wine wrapper picks the 32-bit loader whenever
-# it is installed, so 64-bit programs get theirs directly.
-pelk_wine_loader() {
-  if [ "$1" = win64 ]; then
-    local loader
-    for loader in /usr/lib/wine/wine64 /usr/lib64/wine/wine64 "$(command -v wine64 || true)"; do
-      [ -n "$loader" ] && [ -x "$loader" ] && { echo "$loader"; return; }
-    done
-    echo wine64
-  else
-    echo wine
-  fi
-}
-
 # True when 32-bit Wine can start here: some virtual machines' kernels run no 32-bit programs.
 pelk_runs_32bit() {
   wine --version >/dev/null 2>&1
 }
 
-# pelk_wine_prefix DIR [win32|win64]: a prefix with Wine drawing its own frames (no window
-# manager), Wine's fonts, and a persistent wineserver; freed heap memory is poisoned so a late
-# touch of a freed object crashes. Needs DISPLAY. Exports PELK_WINE, the loader for the prefix.
+# pelk_wine_prefix BUILD: the Wine settings of a configured Windows build (its prefix and width,
+# the loader, freed heap memory poisoned so a late touch of a freed object crashes), as CMake wrote
+# them to BUILD/wine-env.sh (cmake/PelkWine.cmake), exported; PELK_WINE is the loader. Then the
+# prefix is prepared: Wine drawing its own frames (no window manager), Wine's fonts, and a
+# persistent wineserver. Needs DISPLAY.
 pelk_wine_prefix() {
-  local arch=${2:-win32}
-  PELK_WINE=$(pelk_wine_loader "$arch")
-  export PELK_WINE WINEPREFIX="$1" WINEARCH="$arch" WINEDEBUG=-all,warn+heap \
-    WINEDLLOVERRIDES="mscoree,mshtml="
-  [ "$arch" = win64 ] && export WINELOADER="$PELK_WINE"
+  if [ ! -f "$1/wine-env.sh" ]; then
+    echo "wine-env.sh: $1 is no configured Windows build (no wine-env.sh)" >&2
+    return 1
+  fi
+  # shellcheck source=/dev/null
+  source "$1/wine-env.sh"
   mkdir -p "$WINEPREFIX"
   # Exits with 2 when a server for this prefix is running already, which is just as good.
   wineserver -p 2>/dev/null || true

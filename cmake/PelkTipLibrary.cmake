@@ -27,24 +27,11 @@ function(pelk_add_tip_library name)
                         -Wl,--minor-os-version,0)
   endif()
   pelk_dll_code(${name})
-
-  # The library's own code starts no thread and locks nothing, so it does not care which thread
-  # model the C++ runtime was built for. The -posix runtime's exception and static-local code
-  # pull in winpthread (about 30 KB); the -win32 runtime's use Win32 primitives directly. Its
-  # folder goes first in the search path, so -lstdc++, -lgcc and -lgcc_eh resolve there for this
-  # link only (the test programs stay on -posix: GoogleTest needs std::mutex).
-  execute_process(COMMAND ${PELK_WIN32_THREADS_CXX} -print-file-name=libstdc++.a
-                  OUTPUT_VARIABLE libstdcxx OUTPUT_STRIP_TRAILING_WHITESPACE
-                  RESULT_VARIABLE rc)
-  if(NOT rc EQUAL 0 OR NOT IS_ABSOLUTE "${libstdcxx}")
-    message(FATAL_ERROR "${PELK_WIN32_THREADS_CXX} does not name its libstdc++.a")
-  endif()
-  get_filename_component(runtime_dir "${libstdcxx}" DIRECTORY)
-  target_link_directories(${name} BEFORE PRIVATE ${runtime_dir})
+  pelk_dll_runtime(${name})
   # The link map tells which runtime objects went into the library (checked by a test).
   set(map ${CMAKE_CURRENT_BINARY_DIR}/${name}.map)
   target_link_options(${name} PRIVATE -Wl,-Map,${map})
-  set_target_properties(${name} PROPERTIES PELK_LINK_MAP ${map} PELK_RUNTIME_DIR ${runtime_dir})
+  set_target_properties(${name} PROPERTIES PELK_LINK_MAP ${map})
 
   # On the i686 build the runtime objects that need a newer processor are rebuilt for the DLL's.
   pelk_link_pentium_runtime(${name})

@@ -1,7 +1,7 @@
 # Cross compiling for Windows with mingw-w64, for the triple the preset names in PELK_TRIPLE
 # (i686-w64-mingw32 or x86_64-w64-mingw32). The -posix variant is needed for std::mutex
 # (GoogleTest); -static keeps the runtime out of the import table. The DLL links against the
-# -win32 variant's runtime (cmake/PelkTipLibrary.cmake).
+# -win32 variant's runtime (cmake/PelkDllCode.cmake).
 if(NOT PELK_TRIPLE MATCHES "^(i686|x86_64)-w64-mingw32$")
   message(FATAL_ERROR "PELK_TRIPLE is '${PELK_TRIPLE}': i686-w64-mingw32 or x86_64-w64-mingw32")
 endif()

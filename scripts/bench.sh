@@ -39,7 +39,7 @@ for arch in win64 win32; do
   fi
   pelk_wine_prefix "build/$arch"
   # Measured without the tests' poisoning of freed memory: Wine's heap checks keep memory of their
-  # own (about 800 KB over 500 cycles), which would count as the module's.
+  # own (about 800 KB over 500 cycles on 2026-12-08), which would count as the module's.
   export WINEDEBUG=-all
   echo "== pelk_bench.exe ($name, Wine $("$PELK_WINE" --version 2>/dev/null | sed 's/^wine-//'))"
   (cd "build/$arch/bin" && "$PELK_WINE" ./pelk_bench.exe "$@")

@@ -1,10 +1,11 @@
 // The C++ runtime's containers, strings and std::function report misuse through the functions
 // below. The runtime's own versions throw std::logic_error and std::runtime_error, whose messages
 // are a reference-counted string of a second string implementation: linking them would bring
-// that implementation (about 50 KB) into the library for errors that never happen in practice.
-// These throw the same way with fixed texts, in classes that hold no string. Callers catch
-// std::exception (the page reports its what()) or std::bad_alloc, so nothing sees the difference
-// but the text. Only the DLL carries them: the test programs keep the runtime's versions.
+// that implementation (about 50 KB on 2026-12-08) into the library for errors that never happen in
+// practice. These throw the same way with fixed texts, in classes that hold no string. Callers
+// catch std::exception (the page reports its what()) or std::bad_alloc, so nothing sees the
+// difference but the text. Only the DLL carries them: the test programs keep the runtime's
+// versions.
 #include <exception>
 #include <new>
 

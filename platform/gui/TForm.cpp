@@ -89,7 +89,8 @@ void TForm::DestroyHandle() {
 
 FrameSize TForm::Frame() const {
   // Every alignment pass asks for the client size, and asking the system is slow on some (under
-  // Wine 0.14 ms a call, hundreds of calls a page): the frame is measured once per style.
+  // Wine 0.14 ms a call on 2026-12-08, hundreds of calls a page): the frame is measured once per
+  // style.
   if (!frame_)
     frame_ = FormFrameSize(*this);
   return *frame_;

@@ -76,7 +76,7 @@ void TWinControl::SetTabOrder(int order) {
 
 void TWinControl::FixupTabList() {
   // A stable insertion sort: a page holds a dozen controls, and std::stable_sort brings 2 KB of
-  // merge code into the DLL for them.
+  // merge code into the DLL for them (2026-12-08).
   for (std::size_t i = 1; i < tabList_.size(); ++i) {
     TWinControl* control = tabList_[i];
     std::size_t at = i;

@@ -41,4 +41,10 @@ void HeadlessDesktop::RemoveTopLevel(MessageTarget& window) {
                  windows_.end());
 }
 
+WindowRecording& HeadlessDesktop::RecordWindows() {
+  if (!recording_)
+    recording_ = std::make_unique<WindowRecording>();
+  return *recording_;
+}
+
 }  // namespace pelk

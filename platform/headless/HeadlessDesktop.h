@@ -1,11 +1,13 @@
 #pragma once
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/WindowMessages.h"
 #include "platform/headless/CaseInsensitiveLess.h"
+#include "platform/headless/WindowRecording.h"
 
 namespace pelk {
 
@@ -33,6 +35,11 @@ class HeadlessDesktop : public WindowMessages {
   std::vector<Sent> Broadcasts;
   std::size_t TopLevelCount() const { return windows_.size(); }
 
+  // From now on the forms on this desktop get windows that record what they are told; without
+  // it they get none. The recording lives as long as the desktop, which outlives its forms.
+  WindowRecording& RecordWindows();
+  WindowRecording* Recording() const { return recording_.get(); }
+
  private:
   struct Entry {
     MessageTarget* window;
@@ -43,6 +50,7 @@ class HeadlessDesktop : public WindowMessages {
   std::map<std::string, std::uint32_t, CaseInsensitiveLess> registered_;
   std::vector<Entry> windows_;
   std::uint64_t nextSerial_ = 1;
+  std::unique_ptr<WindowRecording> recording_;
 };
 
 }  // namespace pelk

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/Exception.h"
 #include "platform/Resources.h"
-#include "platform/gui/EOutOfResources.h"
 #include "platform/gui/FormReader.h"
 #include "platform/gui/GuardedCall.h"
 #include "platform/gui/PropertyNames.h"

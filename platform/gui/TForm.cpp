@@ -197,10 +197,6 @@ void TForm::Refresh() {
     Controls(i)->Refresh();
 }
 
-void TForm::WndProc(TMessage& message) {
-  TWinControl::WndProc(message);
-}
-
 void TForm::DefaultHandler(TMessage& message) {
   switch (message.Msg) {
     case kMessageKeyDown:

@@ -43,6 +43,7 @@ class Win32WindowPeer : public ControlPeer {
   void VisibleChanged() override;
   void EnabledChanged() override;
   void TextChanged() override;
+  void StateChanged() override {}  // most kinds have no state of their own to show
   void AppearanceChanged() override;
   void CursorChanged() override;
   void Update() override;

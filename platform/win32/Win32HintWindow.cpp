@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/SystemCursor.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Module.h"
 
@@ -52,7 +53,7 @@ bool Win32HintWindow::EnsureWindow() {
     info.style = CS_SAVEBITS;
     info.lpfnWndProc = &WindowProc;
     info.hInstance = module;
-    info.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // arrow
+    info.hCursor = LoadSystemCursor(SystemCursor::Arrow);
     info.lpszClassName = kClassName;
     if (RegisterClassExW(&info) == 0)
       return false;

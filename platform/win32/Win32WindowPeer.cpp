@@ -1,6 +1,7 @@
 #include "platform/win32/Win32WindowPeer.h"
 
 #include "platform/gui/TWinControl.h"
+#include "platform/win32/SystemCursor.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Module.h"
 
@@ -18,7 +19,7 @@ bool EnsureClass(const wchar_t* name, WNDPROC procedure) {
   info.cbSize = sizeof info;
   info.lpfnWndProc = procedure;
   info.hInstance = module;
-  info.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // arrow
+  info.hCursor = LoadSystemCursor(SystemCursor::Arrow);
   info.lpszClassName = name;
   info.style = CS_DBLCLKS;
   return RegisterClassExW(&info) != 0;
@@ -44,16 +45,21 @@ COLORREF ToColorRef(TColor color) {
 }
 
 void ApplyCursor(const TControl& control) {
-  // The system cursors by number: the IDC_ names follow the A or W choice of the build.
-  const TCursor cursor = control.Cursor();
-  int id = 32512;  // arrow
-  if (cursor == crHandPoint)
-    id = 32649;
-  if (cursor == -4)
-    id = 32513;  // I-beam
-  if (cursor == -11)
-    id = 32514;  // hourglass
-  SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(id)));
+  SystemCursor shown = SystemCursor::Arrow;
+  switch (control.Cursor()) {
+    case crHandPoint:
+      shown = SystemCursor::Hand;
+      break;
+    case crIBeam:
+      shown = SystemCursor::IBeam;
+      break;
+    case crHourGlass:
+      shown = SystemCursor::Wait;
+      break;
+    default:
+      break;
+  }
+  SetCursor(LoadSystemCursor(shown));
 }
 
 void SetText(HWND hwnd, const std::string& text) {

@@ -157,18 +157,16 @@ void Win32WindowPeer::PlaceAmongSiblings(HWND hwnd) {
 void Win32WindowPeer::BoundsChanged() {
   if (hwnd_.get() == nullptr)
     return;
-  applying_ = true;
+  const Applying applying(*this);
   SetWindowPos(hwnd_.get(), nullptr, control_.Left(), control_.Top(), control_.Width(),
                control_.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
-  applying_ = false;
 }
 
 void Win32WindowPeer::VisibleChanged() {
   if (hwnd_.get() == nullptr)
     return;
-  applying_ = true;
+  const Applying applying(*this);
   ShowWindow(hwnd_.get(), control_.Visible() ? SW_SHOWNA : SW_HIDE);
-  applying_ = false;
 }
 
 void Win32WindowPeer::EnabledChanged() {

@@ -89,10 +89,24 @@ class Win32WindowPeer : public ControlPeer {
   HWND Window() const { return hwnd_.get(); }
   Win32WindowPeer* OwnWindowPeer(HWND hwnd) const;
 
+  // Marks the peer as moving, sizing or showing its window itself while it lives, so that what
+  // the window then reports is not taken for someone else's doing. The mark is cleared on the
+  // way out, an exception's way included.
+  class Applying {
+   public:
+    explicit Applying(Win32WindowPeer& peer) : peer_(peer) { peer_.applying_ = true; }
+    ~Applying() { peer_.applying_ = false; }
+    Applying(const Applying&) = delete;
+    Applying& operator=(const Applying&) = delete;
+
+   private:
+    Win32WindowPeer& peer_;
+  };
+
   TControl& control_;
   TForm* form_;  // whose dispatch scope covers this window's messages
   UniqueHwnd hwnd_;
-  bool applying_ = false;  // the peer moves, sizes or shows the window itself
+  bool applying_ = false;  // the peer moves, sizes or shows the window itself: see Applying
 
  private:
   bool EndIsReal(HWND hwnd, UINT msg);

@@ -116,6 +116,8 @@ class Win32WindowPeer : public ControlPeer {
   void TrackPointer(UINT msg);
   bool AnswerCommon(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
   LRESULT OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  using MessageHandler = LRESULT (Win32WindowPeer::*)(HWND, UINT, WPARAM, LPARAM);
+  static LRESULT Enter(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, MessageHandler handler);
   static LRESULT CALLBACK OwnWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 

@@ -7,26 +7,6 @@
 
 namespace pelk {
 
-namespace {
-
-bool EnsureClass(const wchar_t* name, WNDPROC procedure) {
-  HINSTANCE module = CodeModule();
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof existing;
-  if (GetClassInfoExW(module, name, &existing))
-    return true;
-  WNDCLASSEXW info{};
-  info.cbSize = sizeof info;
-  info.lpfnWndProc = procedure;
-  info.hInstance = module;
-  info.hCursor = LoadSystemCursor(SystemCursor::Arrow);
-  info.lpszClassName = name;
-  info.style = CS_DBLCLKS;
-  return RegisterClassExW(&info) != 0;
-}
-
-}  // namespace
-
 TShortCut KeyModifiersNow() {
   TShortCut modifiers = 0;
   if (GetKeyState(VK_SHIFT) < 0)
@@ -81,18 +61,10 @@ Win32WindowPeer::~Win32WindowPeer() {
       DestroyWindow(made_);
   }
   hwnd_.reset();
-  // Succeeds only once no window of the class is left.
-  if (className_ != nullptr)
-    UnregisterClassW(className_, CodeModule());
 }
 
 bool Win32WindowPeer::Create() {
   const WindowClass windowClass = Class();
-  if (windowClass.own) {
-    if (!EnsureClass(windowClass.name, &OwnWndProc))
-      return false;
-    className_ = windowClass.name;
-  }
   const WideString text = Utf16(InitialText());
   HWND hwnd = CreateWindowExW(ExStyle(), windowClass.name, text.c_str(), Style(), control_.Left(),
                               control_.Top(), control_.Width(), control_.Height(), ParentWindow(),

@@ -52,12 +52,15 @@ class Win32WindowPeer : public ControlPeer {
 
   // The peer of one of this library's own windows.
   static Win32WindowPeer* FromHwnd(HWND hwnd);
+  // The procedure of the library's own window classes (Win32WindowClasses).
+  static LRESULT CALLBACK OwnWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
  protected:
   // What a kind's window is made of.
   struct WindowClass {
     const wchar_t* name;
-    bool own;  // a class of the library's own; otherwise a system class, subclassed
+    bool own;  // a class of the library's own (Win32WindowClasses); otherwise a system class,
+               // subclassed
   };
   virtual WindowClass Class() const = 0;
   virtual DWORD Style() const;  // a child window's, visible and enabled as the control is
@@ -118,14 +121,12 @@ class Win32WindowPeer : public ControlPeer {
   LRESULT OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   using MessageHandler = LRESULT (Win32WindowPeer::*)(HWND, UINT, WPARAM, LPARAM);
   static LRESULT Enter(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, MessageHandler handler);
-  static LRESULT CALLBACK OwnWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
   HWND made_ = nullptr;  // the window as made, owned by hwnd_ until it is gone
   bool endedByLibrary_ = false;
-  bool destroyReceived_ = false;        // the system's WM_DESTROY came
-  const wchar_t* className_ = nullptr;  // an own class registered for this peer's window
-  WNDPROC oldProc_ = nullptr;           // a subclassed system control's own procedure
+  bool destroyReceived_ = false;  // the system's WM_DESTROY came
+  WNDPROC oldProc_ = nullptr;     // a subclassed system control's own procedure
   UniqueFont font_;
   TFont fontKey_;
   UniqueBrush brush_;

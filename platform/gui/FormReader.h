@@ -22,8 +22,9 @@ class TComponent;
 //     end
 //   end
 //
-// "//" starts a comment. References to other components are assigned once the whole resource
-// is read. Anything malformed throws FormError; nothing is left half-referenced.
+// "//" starts a comment. FormLexer splits the text into tokens; this class parses them. References
+// to other components are assigned once the whole resource is read. Anything malformed throws
+// FormError; nothing is left half-referenced.
 class FormReader {
  public:
   FormReader(TComponent& root, std::string_view text, std::string_view resourceName);

@@ -1,6 +1,6 @@
 #include "platform/TRegistry.h"
 
-#include "platform/ERegistryException.h"
+#include "platform/Exception.h"
 
 namespace pelk {
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/ERegistryException.h"
+#include "platform/Exception.h"
 #include "platform/RegistryStore.h"
 
 namespace pelk {

@@ -1,6 +1,6 @@
 #include "template/HostCommand.h"
 
-#include "platform/ERangeError.h"
+#include "platform/Exception.h"
 
 namespace pelk {
 

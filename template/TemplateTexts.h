@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "platform/ERegistryException.h"
+#include "platform/Exception.h"
 
 namespace pelk {
 

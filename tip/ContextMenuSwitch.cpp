@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "platform/ERegistryException.h"
+#include "platform/Exception.h"
 #include "platform/Shell.h"
 #include "platform/TRegistry.h"
 

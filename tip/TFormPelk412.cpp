@@ -1,6 +1,6 @@
 #include "tip/TFormPelk412.h"
 
-#include "platform/ERegistryException.h"
+#include "platform/Exception.h"
 #include "template/TemplateTexts.h"
 #include "tip/ContextMenuSwitch.h"
 

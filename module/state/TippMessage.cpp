@@ -1,6 +1,6 @@
 #include "module/state/TippMessage.h"
 
-#include "platform/ERangeError.h"
+#include "platform/Exception.h"
 
 namespace pelk {
 

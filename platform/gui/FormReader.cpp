@@ -1,9 +1,5 @@
 #include "platform/gui/FormReader.h"
 
-#include <cctype>
-#include <cstdint>
-
-#include "platform/Windows1252.h"
 #include "platform/gui/TComponent.h"
 
 namespace pelk {
@@ -12,117 +8,22 @@ FormReader::FormReader(TComponent& root, std::string_view text, std::string_view
     : root_(root), text_(text), resourceName_(resourceName) {}
 
 void FormReader::Fail(const std::string& message) const {
-  FailAt(position_ < tokens_.size() ? tokens_[position_].line : line_, message);
+  FailAt(position_ < tokens_.size() ? tokens_[position_].line : 1, message);
 }
 
 void FormReader::FailAt(int line, const std::string& message) const {
-  throw FormError(resourceName_ + "(" + std::to_string(line) + "): " + message);
+  FailInForm(resourceName_, line, message);
 }
 
-void FormReader::Tokenize() {
-  std::size_t i = 0;
-  const std::size_t n = text_.size();
-  auto at = [&](std::size_t k) -> unsigned char {
-    return k < n ? static_cast<unsigned char>(text_[k]) : 0;
-  };
-  while (true) {
-    while (i < n && (at(i) == ' ' || at(i) == '\t' || at(i) == '\r' || at(i) == '\n')) {
-      if (at(i) == '\n')
-        ++line_;
-      ++i;
-    }
-    if (i < n && at(i) == '/' && at(i + 1) == '/') {
-      while (i < n && at(i) != '\n')
-        ++i;
-      continue;
-    }
-    Token token;
-    token.line = line_;
-    if (i >= n) {
-      tokens_.push_back(token);
-      return;
-    }
-    const unsigned char c = at(i);
-    if (std::isalpha(c) || c == '_') {
-      const std::size_t start = i;
-      while (i < n && (std::isalnum(at(i)) || at(i) == '_' || at(i) == '.'))
-        ++i;
-      token.kind = Token::Kind::Identifier;
-      token.text = std::string(text_.substr(start, i - start));
-    } else if (std::isdigit(c) || c == '$' ||
-               (c == '-' && (std::isdigit(at(i + 1)) || at(i + 1) == '$'))) {
-      const bool negative = c == '-';
-      if (negative)
-        ++i;
-      const bool hex = at(i) == '$';
-      if (hex)
-        ++i;
-      const int base = hex ? 16 : 10;
-      std::int64_t value = 0;
-      const std::size_t start = i;
-      while (i < n && (hex ? std::isxdigit(at(i)) : std::isdigit(at(i)))) {
-        const int digit = std::isdigit(at(i)) ? at(i) - '0' : std::tolower(at(i)) - 'a' + 10;
-        if (value > (INT64_C(1) << 40))
-          FailAt(line_, "number too large");
-        value = value * base + digit;
-        ++i;
-      }
-      if (i == start)
-        FailAt(line_, "bad number");
-      token.kind = Token::Kind::Integer;
-      token.integer = negative ? -value : value;
-    } else if (c == '\'' || c == '#') {
-      token.kind = Token::Kind::String;
-      while (i < n && (at(i) == '\'' || at(i) == '#')) {
-        if (at(i) == '\'') {
-          ++i;
-          while (true) {
-            if (i >= n || at(i) == '\n')
-              FailAt(line_, "unterminated string");
-            if (at(i) == '\'') {
-              if (at(i + 1) == '\'') {
-                token.text += '\'';
-                i += 2;
-                continue;
-              }
-              ++i;
-              break;
-            }
-            // Form resources are Windows-1252 text; strings are kept as UTF-8.
-            token.text += Windows1252CharToUtf8(static_cast<unsigned char>(at(i)));
-            ++i;
-          }
-        } else {
-          ++i;
-          int code = 0;
-          const std::size_t start = i;
-          while (i < n && std::isdigit(at(i)) && i - start < 4)
-            code = code * 10 + (at(i++) - '0');
-          if (i == start || code > 255)
-            FailAt(line_, "bad character code");
-          token.text += Windows1252CharToUtf8(static_cast<unsigned char>(code));
-        }
-      }
-    } else if (c == ':' || c == '=' || c == '[' || c == ']' || c == ',' || c == '(' || c == ')') {
-      token.kind = Token::Kind::Symbol;
-      token.text = std::string(1, static_cast<char>(c));
-      ++i;
-    } else {
-      FailAt(line_, "unexpected character");
-    }
-    tokens_.push_back(std::move(token));
-  }
-}
-
-const FormReader::Token& FormReader::Next() {
-  const Token& token = tokens_[position_];
+const FormToken& FormReader::Next() {
+  const FormToken& token = tokens_[position_];
   if (position_ + 1 < tokens_.size())
     ++position_;
   return token;
 }
 
 bool FormReader::IsSymbol(char symbol) const {
-  return Peek().kind == Token::Kind::Symbol && Peek().text[0] == symbol;
+  return Peek().kind == FormToken::Kind::Symbol && Peek().text[0] == symbol;
 }
 
 void FormReader::Expect(char symbol) {
@@ -132,15 +33,15 @@ void FormReader::Expect(char symbol) {
 }
 
 std::string FormReader::ExpectIdentifier(const char* what) {
-  if (Peek().kind != Token::Kind::Identifier)
+  if (Peek().kind != FormToken::Kind::Identifier)
     Fail(std::string("expected ") + what);
   return Next().text;
 }
 
 void FormReader::Read() {
-  Tokenize();
+  tokens_ = FormLexer(text_, resourceName_).Tokens();
   ReadObject(nullptr, 0);
-  if (Peek().kind != Token::Kind::End)
+  if (Peek().kind != FormToken::Kind::End)
     Fail("text after the final end");
   ResolveReferences();
 }
@@ -178,9 +79,9 @@ void FormReader::ReadObject(TComponent* container, int depth) {
   component->SetLoading(true);
 
   while (true) {
-    if (Peek().kind == Token::Kind::End)
+    if (Peek().kind == FormToken::Kind::End)
       Fail("missing end");
-    if (Peek().kind != Token::Kind::Identifier)
+    if (Peek().kind != FormToken::Kind::Identifier)
       Fail("expected a property, object or end");
     const std::string& word = Peek().text;
     if (SameText(word, "end")) {
@@ -236,17 +137,17 @@ void FormReader::ReadProperty(TComponent& component) {
 
 FormValue FormReader::ReadValue() {
   FormValue value;
-  const Token& token = Peek();
+  const FormToken& token = Peek();
   switch (token.kind) {
-    case Token::Kind::Integer:
+    case FormToken::Kind::Integer:
       value.kind = FormValue::Kind::Integer;
       value.integer = Next().integer;
       return value;
-    case Token::Kind::String:
+    case FormToken::Kind::String:
       value.kind = FormValue::Kind::String;
       value.text = Next().text;
       return value;
-    case Token::Kind::Identifier:
+    case FormToken::Kind::Identifier:
       if (SameText(token.text, "end") || SameText(token.text, "object") ||
           SameText(token.text, "inherited")) {
         Fail("missing value");
@@ -277,7 +178,7 @@ FormValue FormReader::ReadValue() {
     Next();
     value.kind = FormValue::Kind::List;
     while (!IsSymbol(')')) {
-      if (Peek().kind != Token::Kind::String)
+      if (Peek().kind != FormToken::Kind::String)
         Fail("expected a string in the list");
       value.items.push_back(Next().text);
     }

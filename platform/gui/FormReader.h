@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/gui/ClassInfo.h"
+#include "platform/gui/FormLexer.h"
 #include "platform/gui/FormValue.h"
 
 namespace pelk {
@@ -21,8 +22,9 @@ class TComponent;
 //     end
 //   end
 //
-// "//" starts a comment. References to other components are assigned once the whole resource
-// is read. Anything malformed throws FormError; nothing is left half-referenced.
+// "//" starts a comment. FormLexer splits the text into tokens; this class parses them. References
+// to other components are assigned once the whole resource is read. Anything malformed throws
+// FormError; nothing is left half-referenced.
 class FormReader {
  public:
   FormReader(TComponent& root, std::string_view text, std::string_view resourceName);
@@ -38,13 +40,6 @@ class FormReader {
   static constexpr int kMaxDepth = 16;
 
  private:
-  struct Token {
-    enum class Kind { Identifier, Integer, String, Symbol, End };
-    Kind kind = Kind::End;
-    std::string text;
-    std::int64_t integer = 0;
-    int line = 0;
-  };
   struct Deferred {
     TComponent* target;
     std::string name;
@@ -53,9 +48,8 @@ class FormReader {
   };
 
   [[noreturn]] void FailAt(int line, const std::string& message) const;
-  void Tokenize();
-  const Token& Peek() const { return tokens_[position_]; }
-  const Token& Next();
+  const FormToken& Peek() const { return tokens_[position_]; }
+  const FormToken& Next();
   bool IsSymbol(char symbol) const;
   void Expect(char symbol);
   std::string ExpectIdentifier(const char* what);
@@ -69,9 +63,8 @@ class FormReader {
   TComponent& root_;
   std::string_view text_;
   std::string resourceName_;
-  std::vector<Token> tokens_;
+  std::vector<FormToken> tokens_;
   std::size_t position_ = 0;
-  int line_ = 1;
   std::vector<Deferred> deferred_;
 };
 

@@ -26,6 +26,8 @@ enum class TOperation { opInsert = 0, opRemove = 1 };
 using TCursor = int;
 constexpr TCursor crDefault = 0;
 constexpr TCursor crArrow = -2;
+constexpr TCursor crIBeam = -4;
+constexpr TCursor crHourGlass = -11;
 constexpr TCursor crHandPoint = -21;
 
 // Colours are 0x00BBGGRR; values with the top bit set name a system colour.

@@ -19,7 +19,8 @@ class ControlPeer {
   virtual void BoundsChanged() = 0;
   virtual void VisibleChanged() = 0;
   virtual void EnabledChanged() = 0;
-  virtual void TextChanged() = 0;        // caption, lines, check state
+  virtual void TextChanged() = 0;        // caption, hint, lines
+  virtual void StateChanged() = 0;       // a check box's check
   virtual void AppearanceChanged() = 0;  // font, colour, glyph, border: repaint
   virtual void ZOrderChanged() {}
   virtual void CursorChanged() {}  // shows at once while the pointer is over the control

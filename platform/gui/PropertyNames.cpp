@@ -24,8 +24,8 @@ constexpr NameValue kColors[] = {
     {"clInfoBk", static_cast<int>(0x80000018u)},
 };
 constexpr NameValue kCursors[] = {
-    {"crDefault", crDefault}, {"crArrow", crArrow}, {"crHandPoint", crHandPoint},
-    {"crIBeam", -4},          {"crHourGlass", -11},
+    {"crDefault", crDefault}, {"crArrow", crArrow},         {"crHandPoint", crHandPoint},
+    {"crIBeam", crIBeam},     {"crHourGlass", crHourGlass},
 };
 constexpr NameValue kAnchors[] = {
     {"akLeft", akLeft}, {"akTop", akTop}, {"akRight", akRight}, {"akBottom", akBottom}};

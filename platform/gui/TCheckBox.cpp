@@ -23,7 +23,7 @@ void TCheckBox::SetChecked(bool checked) {
     return;
   checked_ = checked;
   if (peer_)
-    peer_->TextChanged();
+    peer_->StateChanged();
   // While a resource sets the state, no handler runs: the page is not made yet.
   if (!Loading())
     Click();

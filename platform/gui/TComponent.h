@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Exception.h"
 #include "platform/gui/ClassInfo.h"
-#include "platform/gui/EInvalidOperation.h"
 #include "platform/gui/GuiTypes.h"
 
 namespace pelk {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "platform/gui/EInvalidOperation.h"
+#include "platform/Exception.h"
 #include "platform/gui/PropertyNames.h"
 #include "platform/gui/TForm.h"
 #include "platform/gui/TMenu.h"

@@ -5,10 +5,9 @@
 #include "platform/Exception.h"
 #include "platform/gui/GuardedCall.h"
 #include "platform/gui/TForm.h"
-#include "platform/gui/TMenu.h"
 
-// TControl's message dispatch and the real input that comes through it, with the pop-up menu a
-// right click opens: errors raised on the way are reported by the control's form.
+// TControl's message dispatch and the real input that comes through it: errors raised on the way
+// are reported by the control's form. The right click's pop-up menu is in TControlPopupMenu.cpp.
 
 namespace pelk {
 
@@ -80,32 +79,6 @@ void TControl::UserMouseEnter() {
 }
 void TControl::UserMouseLeave() {
   Perform(CM_MOUSELEAVE);
-}
-
-void TControl::SetPopupMenu(TPopupMenu* menu) {
-  popupMenu_ = menu;
-  if (menu != nullptr)
-    menu->FreeNotification(this);
-}
-
-void TControl::Notification(TComponent* component, TOperation operation) {
-  TComponent::Notification(component, operation);
-  if (operation == TOperation::opRemove && component != nullptr &&
-      component == static_cast<TComponent*>(popupMenu_)) {
-    popupMenu_ = nullptr;
-  }
-}
-
-bool TControl::UserContextMenu(int screenX, int screenY) {
-  TPopupMenu* menu = nullptr;
-  for (const TControl* control = this; control != nullptr && menu == nullptr;
-       control = control->parent_) {
-    menu = control->popupMenu_;
-  }
-  if (menu == nullptr)
-    return false;
-  Guarded([&] { menu->Popup(screenX, screenY); });
-  return true;
 }
 
 }  // namespace pelk

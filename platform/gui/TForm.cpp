@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/Exception.h"
 #include "platform/Resources.h"
-#include "platform/gui/EOutOfResources.h"
 #include "platform/gui/FormReader.h"
 #include "platform/gui/GuardedCall.h"
 #include "platform/gui/PropertyNames.h"
@@ -195,10 +195,6 @@ void TForm::Refresh() {
   TControl::Refresh();
   for (int i = 0; i < ControlCount(); ++i)
     Controls(i)->Refresh();
-}
-
-void TForm::WndProc(TMessage& message) {
-  TWinControl::WndProc(message);
 }
 
 void TForm::DefaultHandler(TMessage& message) {

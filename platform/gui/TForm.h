@@ -96,8 +96,6 @@ class TForm : public TWinControl, public MessageTarget {
   // the client area that results.
   void FrameMetricsChanged();
 
-  // The window procedure. Overrides run the inherited one for the default processing.
-  void WndProc(TMessage& message) override;
   // Every message from the system, a broadcast or Perform comes through here: errors are
   // reported and go no further.
   std::intptr_t ReceiveMessage(std::uint32_t message, std::uintptr_t wParam,

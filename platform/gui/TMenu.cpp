@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/gui/EInvalidOperation.h"
-#include "platform/gui/EListError.h"
+#include "platform/Exception.h"
 #include "platform/gui/Peers.h"
 #include "platform/gui/PropertyNames.h"
 #include "platform/gui/TImageList.h"

@@ -39,10 +39,6 @@ void TSpeedButton::SetDown(bool down) {
   Invalidate();
 }
 
-void TSpeedButton::CMMouseEnter(TMessage& message) {
-  TControl::CMMouseEnter(message);
-}
-
 void TSpeedButton::CMMouseLeave(TMessage& message) {
   down_ = false;
   TControl::CMMouseLeave(message);

@@ -31,7 +31,6 @@ class TSpeedButton : public TControl {
   void SetDown(bool down);
 
  protected:
-  void CMMouseEnter(TMessage& message) override;
   void CMMouseLeave(TMessage& message) override;
 
  private:

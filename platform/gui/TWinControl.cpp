@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/gui/EListError.h"
+#include "platform/Exception.h"
 
 namespace pelk {
 

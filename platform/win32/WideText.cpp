@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "platform/EConvertError.h"
+#include "platform/Exception.h"
 #include "platform/UnicodeText.h"
 #include "platform/win32/WindowsApi.h"
 

@@ -11,11 +11,9 @@ class Win32CheckBoxPeer final : public Win32WindowPeer {
  public:
   explicit Win32CheckBoxPeer(TCheckBox& box) : Win32WindowPeer(box), box_(box) {}
 
-  void TextChanged() override {
-    if (Window() == nullptr)
-      return;
-    SendMessageW(Window(), BM_SETCHECK, box_.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
-    Win32WindowPeer::TextChanged();
+  void StateChanged() override {
+    if (Window() != nullptr)
+      SendMessageW(Window(), BM_SETCHECK, box_.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
   }
 
  private:

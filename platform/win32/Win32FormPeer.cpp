@@ -82,9 +82,8 @@ void Win32FormPeer::DestroyWindow() {
 void Win32FormPeer::VisibleChanged() {
   if (Window() == nullptr)
     return;
-  applying_ = true;
+  const Applying applying(*this);
   ShowWindow(Window(), form_->Visible() ? SW_SHOW : SW_HIDE);
-  applying_ = false;
 }
 
 void Win32FormPeer::BringToFront() {
@@ -93,9 +92,10 @@ void Win32FormPeer::BringToFront() {
   // A minimised window is only an icon: it comes back at the form's bounds, which the host may
   // have changed while it was minimised.
   if (IsIconic(Window())) {
-    applying_ = true;
-    ShowWindow(Window(), SW_RESTORE);
-    applying_ = false;
+    {
+      const Applying applying(*this);
+      ShowWindow(Window(), SW_RESTORE);
+    }
     BoundsChanged();
   }
   // A window just shown is on top already; moving it there again costs a trip to the window
@@ -118,10 +118,9 @@ void Win32FormPeer::StyleChanged() {
     const LONG_PTR keep = GetWindowLongPtrW(hwnd, GWL_STYLE) & (WS_VISIBLE | WS_DISABLED);
     SetWindowLongPtrW(hwnd, GWL_STYLE, static_cast<LONG_PTR>(style) | keep);
     SetWindowLongPtrW(hwnd, GWL_EXSTYLE, static_cast<LONG_PTR>(exStyle));
-    applying_ = true;
+    const Applying applying(*this);
     SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    applying_ = false;
   }
   if (form_->Icon() != iconName_) {
     iconName_ = form_->Icon();
@@ -216,9 +215,8 @@ void Win32FormPeer::DefaultProcessing(TMessage& message) {
         GetWindowRect(hwnd, &rect);
         if (rect.left != form_->Left() || rect.top != form_->Top() ||
             rect.right - rect.left != form_->Width() || rect.bottom - rect.top != form_->Height()) {
-          applying_ = true;
+          const Applying applying(*this);
           form_->SetBounds(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-          applying_ = false;
         }
       }
       break;

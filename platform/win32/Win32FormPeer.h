@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/win32/Win32HintWindow.h"
+#include "platform/win32/Win32WindowClasses.h"
 #include "platform/win32/Win32WindowPeer.h"
 
 namespace pelk {
@@ -26,7 +27,7 @@ class Win32FormPeer final : public Win32WindowPeer, public FormPeer, public Win3
   Win32HintWindow* Hints(bool make) override;
 
  private:
-  WindowClass Class() const override { return {L"PelkForm", true}; }
+  WindowClass Class() const override { return {Win32WindowClasses::kForm, true}; }
   DWORD Style() const override;
   DWORD ExStyle() const override;
   HWND ParentWindow() const override { return nullptr; }

@@ -4,6 +4,7 @@
 
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Module.h"
+#include "platform/win32/Win32WindowClasses.h"
 
 namespace pelk {
 
@@ -33,36 +34,17 @@ RECT WorkAreaAround(POINT point) {
 }  // namespace
 
 Win32HintWindow::~Win32HintWindow() {
-  if (!made_)
-    return;
-  window_.reset();
-  // Succeeds only once no hint window of any form is left.
-  UnregisterClassW(kClassName, CodeModule());
+  window_.reset();  // before its font
 }
 
 bool Win32HintWindow::EnsureWindow() {
   if (window_.get() != nullptr)
     return true;
-  HINSTANCE module = CodeModule();
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof existing;
-  if (!GetClassInfoExW(module, kClassName, &existing)) {
-    WNDCLASSEXW info{};
-    info.cbSize = sizeof info;
-    info.style = CS_SAVEBITS;
-    info.lpfnWndProc = &WindowProc;
-    info.hInstance = module;
-    info.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // arrow
-    info.lpszClassName = kClassName;
-    if (RegisterClassExW(&info) == 0)
-      return false;
-  }
   window_ = UniqueHwnd(CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE,
-                                       kClassName, L"", WS_POPUP | WS_BORDER, 0, 0, 0, 0, owner_,
-                                       nullptr, module, nullptr));
+                                       Win32WindowClasses::kHint, L"", WS_POPUP | WS_BORDER, 0, 0,
+                                       0, 0, owner_, nullptr, CodeModule(), nullptr));
   if (window_.get() == nullptr)
     return false;
-  made_ = true;
   SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   font_ = HintFont();
   return true;

@@ -14,12 +14,14 @@ namespace pelk {
 class Win32HintWindow {
  public:
   static constexpr int kPointerClearance = 20;  // pixels between the pointer and the hint
-  static constexpr wchar_t kClassName[] = L"PelkHint";
 
   explicit Win32HintWindow(HWND owner) : owner_(owner) {}
   Win32HintWindow(const Win32HintWindow&) = delete;
   Win32HintWindow& operator=(const Win32HintWindow&) = delete;
   ~Win32HintWindow();
+
+  // The procedure of its window class (Win32WindowClasses).
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
   // Shows the hint of the control `source` at the pointer.
   void Show(const std::string& text, const void* source);
@@ -33,7 +35,6 @@ class Win32HintWindow {
  private:
   bool EnsureWindow();
   void Paint();
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
   HWND owner_;
   UniqueHwnd window_;
@@ -41,7 +42,6 @@ class Win32HintWindow {
   std::string text_;
   WideString wideText_;           // as drawn
   const void* source_ = nullptr;  // the control whose hint is shown
-  bool made_ = false;             // a window was made, so the class may need unregistering
 };
 
 }  // namespace pelk

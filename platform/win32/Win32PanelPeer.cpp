@@ -3,6 +3,7 @@
 #include "platform/gui/TPanel.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32PeerTable.h"
+#include "platform/win32/Win32WindowClasses.h"
 
 namespace pelk {
 
@@ -13,7 +14,7 @@ class Win32PanelPeer final : public Win32WindowPeer {
   using Win32WindowPeer::Win32WindowPeer;
 
  private:
-  WindowClass Class() const override { return {L"PelkPanel", true}; }
+  WindowClass Class() const override { return {Win32WindowClasses::kPanel, true}; }
   DWORD Style() const override { return Win32WindowPeer::Style() | WS_CLIPCHILDREN; }
   bool UsesFont() const override { return false; }
 

@@ -3,7 +3,7 @@
 // of its own and a row here.
 #include "platform/win32/Win32PeerTable.h"
 
-#include "platform/gui/EOutOfResources.h"
+#include "platform/Exception.h"
 #include "platform/gui/TCheckBox.h"
 #include "platform/gui/TMemo.h"
 #include "platform/gui/TPanel.h"

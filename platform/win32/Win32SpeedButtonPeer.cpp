@@ -5,6 +5,7 @@
 
 #include "platform/gui/TSpeedButton.h"
 #include "platform/win32/Win32PeerTable.h"
+#include "platform/win32/Win32WindowClasses.h"
 
 namespace pelk {
 
@@ -22,7 +23,7 @@ class Win32SpeedButtonPeer final : public Win32WindowPeer {
   void TextChanged() override {}
 
  private:
-  WindowClass Class() const override { return {L"PelkSpeedButton", true}; }
+  WindowClass Class() const override { return {Win32WindowClasses::kSpeedButton, true}; }
   DWORD Style() const override {
     return Win32WindowPeer::Style() & ~static_cast<DWORD>(WS_DISABLED);
   }

@@ -6,6 +6,7 @@
 #include "platform/win32/Win32Screen.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32Shutdown.h"
+#include "platform/win32/Win32WindowClasses.h"
 #include "platform/win32/Win32WindowMessages.h"
 
 namespace pelk {
@@ -16,6 +17,7 @@ class Win32System final : public System {
   SystemServices Services() override;
 
  private:
+  Win32WindowClasses windowClasses_;  // first made, last gone: after every window of the page
   Win32RegistryStore registry_;
   Win32WindowMessages messages_;
   Win32Screen screen_;

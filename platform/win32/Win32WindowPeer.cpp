@@ -1,30 +1,11 @@
 #include "platform/win32/Win32WindowPeer.h"
 
 #include "platform/gui/TWinControl.h"
+#include "platform/win32/SystemCursor.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Module.h"
 
 namespace pelk {
-
-namespace {
-
-bool EnsureClass(const wchar_t* name, WNDPROC procedure) {
-  HINSTANCE module = CodeModule();
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof existing;
-  if (GetClassInfoExW(module, name, &existing))
-    return true;
-  WNDCLASSEXW info{};
-  info.cbSize = sizeof info;
-  info.lpfnWndProc = procedure;
-  info.hInstance = module;
-  info.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // arrow
-  info.lpszClassName = name;
-  info.style = CS_DBLCLKS;
-  return RegisterClassExW(&info) != 0;
-}
-
-}  // namespace
 
 TShortCut KeyModifiersNow() {
   TShortCut modifiers = 0;
@@ -44,16 +25,21 @@ COLORREF ToColorRef(TColor color) {
 }
 
 void ApplyCursor(const TControl& control) {
-  // The system cursors by number: the IDC_ names follow the A or W choice of the build.
-  const TCursor cursor = control.Cursor();
-  int id = 32512;  // arrow
-  if (cursor == crHandPoint)
-    id = 32649;
-  if (cursor == -4)
-    id = 32513;  // I-beam
-  if (cursor == -11)
-    id = 32514;  // hourglass
-  SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(id)));
+  SystemCursor shown = SystemCursor::Arrow;
+  switch (control.Cursor()) {
+    case crHandPoint:
+      shown = SystemCursor::Hand;
+      break;
+    case crIBeam:
+      shown = SystemCursor::IBeam;
+      break;
+    case crHourGlass:
+      shown = SystemCursor::Wait;
+      break;
+    default:
+      break;
+  }
+  SetCursor(LoadSystemCursor(shown));
 }
 
 void SetText(HWND hwnd, const std::string& text) {
@@ -75,18 +61,10 @@ Win32WindowPeer::~Win32WindowPeer() {
       DestroyWindow(made_);
   }
   hwnd_.reset();
-  // Succeeds only once no window of the class is left.
-  if (className_ != nullptr)
-    UnregisterClassW(className_, CodeModule());
 }
 
 bool Win32WindowPeer::Create() {
   const WindowClass windowClass = Class();
-  if (windowClass.own) {
-    if (!EnsureClass(windowClass.name, &OwnWndProc))
-      return false;
-    className_ = windowClass.name;
-  }
   const WideString text = Utf16(InitialText());
   HWND hwnd = CreateWindowExW(ExStyle(), windowClass.name, text.c_str(), Style(), control_.Left(),
                               control_.Top(), control_.Width(), control_.Height(), ParentWindow(),
@@ -151,18 +129,16 @@ void Win32WindowPeer::PlaceAmongSiblings(HWND hwnd) {
 void Win32WindowPeer::BoundsChanged() {
   if (hwnd_.get() == nullptr)
     return;
-  applying_ = true;
+  const Applying applying(*this);
   SetWindowPos(hwnd_.get(), nullptr, control_.Left(), control_.Top(), control_.Width(),
                control_.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
-  applying_ = false;
 }
 
 void Win32WindowPeer::VisibleChanged() {
   if (hwnd_.get() == nullptr)
     return;
-  applying_ = true;
+  const Applying applying(*this);
   ShowWindow(hwnd_.get(), control_.Visible() ? SW_SHOWNA : SW_HIDE);
-  applying_ = false;
 }
 
 void Win32WindowPeer::EnabledChanged() {

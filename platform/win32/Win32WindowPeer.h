@@ -43,6 +43,7 @@ class Win32WindowPeer : public ControlPeer {
   void VisibleChanged() override;
   void EnabledChanged() override;
   void TextChanged() override;
+  void StateChanged() override {}  // most kinds have no state of their own to show
   void AppearanceChanged() override;
   void CursorChanged() override;
   void Update() override;
@@ -51,12 +52,15 @@ class Win32WindowPeer : public ControlPeer {
 
   // The peer of one of this library's own windows.
   static Win32WindowPeer* FromHwnd(HWND hwnd);
+  // The procedure of the library's own window classes (Win32WindowClasses).
+  static LRESULT CALLBACK OwnWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
  protected:
   // What a kind's window is made of.
   struct WindowClass {
     const wchar_t* name;
-    bool own;  // a class of the library's own; otherwise a system class, subclassed
+    bool own;  // a class of the library's own (Win32WindowClasses); otherwise a system class,
+               // subclassed
   };
   virtual WindowClass Class() const = 0;
   virtual DWORD Style() const;  // a child window's, visible and enabled as the control is
@@ -88,10 +92,24 @@ class Win32WindowPeer : public ControlPeer {
   HWND Window() const { return hwnd_.get(); }
   Win32WindowPeer* OwnWindowPeer(HWND hwnd) const;
 
+  // Marks the peer as moving, sizing or showing its window itself while it lives, so that what
+  // the window then reports is not taken for someone else's doing. The mark is cleared on the
+  // way out, an exception's way included.
+  class Applying {
+   public:
+    explicit Applying(Win32WindowPeer& peer) : peer_(peer) { peer_.applying_ = true; }
+    ~Applying() { peer_.applying_ = false; }
+    Applying(const Applying&) = delete;
+    Applying& operator=(const Applying&) = delete;
+
+   private:
+    Win32WindowPeer& peer_;
+  };
+
   TControl& control_;
   TForm* form_;  // whose dispatch scope covers this window's messages
   UniqueHwnd hwnd_;
-  bool applying_ = false;  // the peer moves, sizes or shows the window itself
+  bool applying_ = false;  // the peer moves, sizes or shows the window itself: see Applying
 
  private:
   bool EndIsReal(HWND hwnd, UINT msg);
@@ -101,14 +119,14 @@ class Win32WindowPeer : public ControlPeer {
   void TrackPointer(UINT msg);
   bool AnswerCommon(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
   LRESULT OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK OwnWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  using MessageHandler = LRESULT (Win32WindowPeer::*)(HWND, UINT, WPARAM, LPARAM);
+  static LRESULT Enter(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, MessageHandler handler);
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
   HWND made_ = nullptr;  // the window as made, owned by hwnd_ until it is gone
   bool endedByLibrary_ = false;
-  bool destroyReceived_ = false;        // the system's WM_DESTROY came
-  const wchar_t* className_ = nullptr;  // an own class registered for this peer's window
-  WNDPROC oldProc_ = nullptr;           // a subclassed system control's own procedure
+  bool destroyReceived_ = false;  // the system's WM_DESTROY came
+  WNDPROC oldProc_ = nullptr;     // a subclassed system control's own procedure
   UniqueFont font_;
   TFont fontKey_;
   UniqueBrush brush_;

@@ -258,10 +258,12 @@ bool Win32WindowPeer::EndIsReal(HWND hwnd, UINT msg) {
   return destroyReceived_ && GetWindow(hwnd, GW_CHILD) == nullptr;
 }
 
-// Every message of the library's windows enters the page's code here. The form's dispatch scope
-// keeps the page (and this peer) alive until the message is done, whatever the handlers set off:
-// a page let go meanwhile has lost its windows and is deleted when the scope closes.
-LRESULT CALLBACK Win32WindowPeer::OwnWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+// Every message of the library's windows enters the page's code here, whichever procedure the
+// window has. The form's dispatch scope keeps the page (and this peer) alive until the message is
+// done, whatever the handlers set off: a page let go meanwhile has lost its windows and is deleted
+// when the scope closes.
+LRESULT Win32WindowPeer::Enter(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                               MessageHandler handler) {
   Win32WindowPeer* peer = FromHwnd(hwnd);
   if (peer == nullptr)
     return DefWindowProcW(hwnd, msg, wParam, lParam);
@@ -269,37 +271,27 @@ LRESULT CALLBACK Win32WindowPeer::OwnWndProc(HWND hwnd, UINT msg, WPARAM wParam,
     if (!peer->EndIsReal(hwnd, msg))
       return 0;  // the window lives on, and so does its peer
     if (msg == WM_NCDESTROY) {
+      // A subclassed control's own procedure has the last word; the peer may not outlive this.
+      const WNDPROC old = peer->oldProc_;
       peer->WindowGone();
-      return DefWindowProcW(hwnd, msg, wParam, lParam);
+      return old != nullptr ? CallWindowProcW(old, hwnd, msg, wParam, lParam)
+                            : DefWindowProcW(hwnd, msg, wParam, lParam);
     }
   }
   const TForm::DispatchScope scope(peer->form_);
   try {
-    return peer->OnMessage(hwnd, msg, wParam, lParam);
+    return (peer->*handler)(hwnd, msg, wParam, lParam);
   } catch (...) {
     return 0;  // nothing crosses into the system
   }
 }
 
+LRESULT CALLBACK Win32WindowPeer::OwnWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  return Enter(hwnd, msg, wParam, lParam, &Win32WindowPeer::OnMessage);
+}
+
 LRESULT CALLBACK Win32WindowPeer::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  Win32WindowPeer* peer = FromHwnd(hwnd);
-  if (peer == nullptr)
-    return DefWindowProcW(hwnd, msg, wParam, lParam);
-  const WNDPROC old = peer->oldProc_;
-  if (msg == WM_DESTROY || msg == WM_NCDESTROY) {
-    if (!peer->EndIsReal(hwnd, msg))
-      return 0;
-    if (msg == WM_NCDESTROY) {
-      peer->WindowGone();
-      return CallWindowProcW(old, hwnd, msg, wParam, lParam);
-    }
-  }
-  const TForm::DispatchScope scope(peer->form_);
-  try {
-    return peer->OnSubclassMessage(hwnd, msg, wParam, lParam);
-  } catch (...) {
-    return 0;
-  }
+  return Enter(hwnd, msg, wParam, lParam, &Win32WindowPeer::OnSubclassMessage);
 }
 
 }  // namespace pelk

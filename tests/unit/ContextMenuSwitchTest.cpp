@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/ERegistryException.h"
+#include "platform/Exception.h"
 #include "platform/headless/MemoryRegistryStore.h"
 #include "platform/headless/RecordingShell.h"
 #include "tip/ContextMenuSwitch.h"

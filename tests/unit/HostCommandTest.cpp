@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/ERangeError.h"
+#include "platform/Exception.h"
 #include "template/HostCommand.h"
 
 namespace pelk {

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "platform/gui/EInvalidOperation.h"
+#include "platform/Exception.h"
 #include "platform/gui/TForm.h"
 #include "platform/gui/TPanel.h"
 #include "tests/unit/GuiTestSupport.h"

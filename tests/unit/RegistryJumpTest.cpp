@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/ERegistryException.h"
+#include "platform/Exception.h"
 #include "platform/headless/HeadlessSystem.h"
 #include "template/RegistryJump.h"
 

@@ -4,8 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/gui/EInvalidOperation.h"
-#include "platform/gui/EListError.h"
+#include "platform/Exception.h"
 #include "platform/gui/TComponent.h"
 #include "platform/gui/TPanel.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/ERegistryException.h"
+#include "platform/Exception.h"
 #include "platform/TRegistry.h"
 #include "platform/headless/MemoryRegistryStore.h"
 

@@ -137,15 +137,39 @@ TEST_F(HostilePage, APageLetGoInTheMiddleOfItsOwnWorkIsNeverTouchedAgain) {
 }
 
 TEST_F(HostilePage, UnloadedWithItsPageOpenOrEndingWithIt) {
-  // FreeLibrary without ModulFree: the page and its windows go with the library; no window is
-  // left whose next message would run code that is gone.
+  // The library's window classes are registered once per load: a page freed leaves them for the
+  // next one.
   const HINSTANCE library = session.Library();
+  const char* const classes[] = {"PelkForm", "PelkPanel", "PelkSpeedButton", "PelkHint"};
+  const auto registered = [](HINSTANCE module, const char* name) {
+    WNDCLASSEXA info{};
+    info.cbSize = sizeof info;
+    return GetClassInfoExA(module, name, &info) != FALSE;
+  };
+  EXPECT_EQ(session.ModulFree(), 1);
+  for (const char* name : classes)
+    EXPECT_TRUE(registered(library, name)) << name;
+  ASSERT_EQ(session.Create(arguments), 0);
+  page = session.Page();
+  ASSERT_NE(page, nullptr);
+
+  // FreeLibrary without ModulFree: the page and its windows go with the library, and so do the
+  // classes; no window is left whose next message would run code that is gone.
   session.UnloadLeavingThePage();
   EXPECT_FALSE(IsWindow(page));
-  WNDCLASSEXW info{};
-  info.cbSize = sizeof info;
-  EXPECT_FALSE(GetClassInfoExW(library, L"PelkForm", &info));
+  for (const char* name : classes)
+    EXPECT_FALSE(registered(library, name)) << name;
   PumpFor(100);
+
+  // A second load registers them anew and makes its page with them.
+  {
+    PageSession again;
+    ASSERT_TRUE(again.Loaded()) << again.LoadError();
+    ASSERT_EQ(again.Create(arguments), 0);
+    EXPECT_NE(again.Page(), nullptr);
+    EXPECT_TRUE(registered(again.Library(), "PelkForm"));
+    EXPECT_EQ(again.ModulFree(), 1);
+  }
 
   // A host ending its process with the page open: the library does no window work on the way
   // out, and the process ends at once.

@@ -6,7 +6,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/gui/TPanel.h"
@@ -35,6 +37,12 @@ class TWatchedPage : public TfrmTippTemplate {
   int switches = 0;
   int shows = 0;
   std::function<void()> onOk;
+  bool refuseNextBounds = false;
+  void SetBounds(int left, int top, int width, int height) override {
+    if (std::exchange(refuseNextBounds, false))
+      throw std::range_error("Bounds refused");
+    TfrmTippTemplate::SetBounds(left, top, width, height);
+  }
   void Fensterwechseln1Click(TComponent*) override { ++switches; }
   void FormShow(TComponent*) override { ++shows; }
   void HotSpeedButtonOKClick(TComponent*) override {
@@ -180,6 +188,28 @@ TEST_F(TemplatePageWindow, AnErrorInAClickHandlerIsShownInAMessageBoxAndThePageG
   EXPECT_TRUE(IsWindowVisible(hwnd));
 }
 
+TEST_F(TemplatePageWindow, AFailureWhileTheFormTakesItsWindowsBoundsLeavesItFollowingTheWindow) {
+  // Another program moves the page, and taking the new bounds fails: the error is reported, and
+  // what others do to the window afterwards still reaches the form.
+  RECT start;
+  GetWindowRect(hwnd, &start);
+  page->refuseNextBounds = true;
+  {
+    MessageBoxAnswerer answerer(GetCurrentThreadId(), IDOK);
+    SetWindowPos(hwnd, nullptr, start.left + 7, start.top + 5, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    answerer.Join();
+    EXPECT_EQ(answerer.Text(), "Bounds refused");
+  }
+  EXPECT_EQ(page->Left(), start.left);
+  SetWindowPos(hwnd, nullptr, start.left + 11, start.top + 9, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(page->Left(), start.left + 11);
+  EXPECT_EQ(page->Top(), start.top + 9);
+  ShowWindow(hwnd, SW_HIDE);
+  EXPECT_FALSE(page->Visible());
+}
+
 TEST_F(TemplatePageWindow, APageDestroyedFromItsButtonOrItsWindowProcedureIsLeftAlone) {
   page->onOk = [this] { page.reset(); };
   ClickAt(hwnd, POINT{34, 399});
@@ -195,9 +225,11 @@ TEST_F(TemplatePageWindow, APageDestroyedFromItsButtonOrItsWindowProcedureIsLeft
   EXPECT_EQ(SendMessageA(second, WM_APP + 1, 0, 0), 0);
   EXPECT_EQ(page, nullptr);
   EXPECT_FALSE(IsWindow(second));
-  // The classes go with their last window.
+  // The classes outlive their last window: they are the system's, for the next page. Another
+  // system made and ended meanwhile leaves them to the one that registered them.
+  { Win32System another; }
   WNDCLASSA info;
-  EXPECT_FALSE(GetClassInfoA(GetModuleHandleA(nullptr), "PelkSpeedButton", &info));
+  EXPECT_TRUE(GetClassInfoA(GetModuleHandleA(nullptr), "PelkSpeedButton", &info));
 }
 
 constexpr char kHintClass[] = "PelkHint";

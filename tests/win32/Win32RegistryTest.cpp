@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ERegistryException.h"
+#include "platform/Exception.h"
 #include "platform/TRegistry.h"
 #include "platform/win32/Win32RegistryStore.h"
 #include "platform/win32/Win32System.h"

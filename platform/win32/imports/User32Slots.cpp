@@ -36,28 +36,6 @@ ATOM WINAPI RegisterClassExAnsi(const WNDCLASSEXW* wide) {
   return RegisterClassExA(&ansi);
 }
 
-BOOL WINAPI GetClassInfoExAnsi(HINSTANCE instance, LPCWSTR className, LPWNDCLASSEXW wide) {
-  const AnsiArgument name(className, Fidelity::Exact);
-  WNDCLASSEXA ansi{};
-  ansi.cbSize = sizeof ansi;
-  if (wide == nullptr || name.Failed() || !GetClassInfoExA(instance, name.get(), &ansi))
-    return FALSE;
-  wide->style = ansi.style;
-  wide->lpfnWndProc = ansi.lpfnWndProc;
-  wide->cbClsExtra = ansi.cbClsExtra;
-  wide->cbWndExtra = ansi.cbWndExtra;
-  wide->hInstance = ansi.hInstance;
-  wide->hIcon = ansi.hIcon;
-  wide->hCursor = ansi.hCursor;
-  wide->hbrBackground = ansi.hbrBackground;
-  // A menu named by text has no UTF-16 form that would outlive this call.
-  wide->lpszMenuName =
-      IS_INTRESOURCE(ansi.lpszMenuName) ? reinterpret_cast<LPCWSTR>(ansi.lpszMenuName) : nullptr;
-  wide->lpszClassName = className;
-  wide->hIconSm = ansi.hIconSm;
-  return TRUE;
-}
-
 BOOL WINAPI UnregisterClassAnsi(LPCWSTR className, HINSTANCE instance) {
   const AnsiArgument name(className, Fidelity::Exact);
   return !name.Failed() && UnregisterClassA(name.get(), instance);
@@ -186,7 +164,6 @@ using namespace pelk::imports;
 
 PELK_IMPORT_SLOT("USER32.DLL", CreateWindowExW, 48, &CreateWindowExAnsi, nullptr)
 PELK_IMPORT_SLOT("USER32.DLL", RegisterClassExW, 4, &RegisterClassExAnsi, nullptr)
-PELK_IMPORT_SLOT("USER32.DLL", GetClassInfoExW, 12, &GetClassInfoExAnsi, nullptr)
 PELK_IMPORT_SLOT("USER32.DLL", UnregisterClassW, 8, &UnregisterClassAnsi, nullptr)
 PELK_IMPORT_SLOT("USER32.DLL", SendMessageW, 16, &SendMessageAnsi, nullptr)
 PELK_IMPORT_SLOT("USER32.DLL", PostMessageW, 16, &PostMessageAnsi, nullptr)

@@ -2,7 +2,7 @@
 // events that real input would. A test that asks its desktop to record windows gets peers that
 // stand for them: each is made when the Windows backend would make its window, answers a
 // handle while that window exists, and writes every call it is told to the recording.
-#include "platform/gui/EOutOfResources.h"
+#include "platform/Exception.h"
 #include "platform/gui/Peers.h"
 #include "platform/gui/TForm.h"
 #include "platform/gui/TSpeedButton.h"
@@ -34,6 +34,7 @@ class RecordedPeer final : public ControlPeer, public FormPeer {
   void VisibleChanged() override { Record(control_.Visible() ? "show" : "hide"); }
   void EnabledChanged() override { Record(control_.Enabled() ? "enable" : "disable"); }
   void TextChanged() override { Record("text"); }
+  void StateChanged() override { Record("state"); }
   void AppearanceChanged() override { Record("repaint"); }
   void ZOrderChanged() override { Record("zorder"); }
   void CursorChanged() override { Record("cursor"); }

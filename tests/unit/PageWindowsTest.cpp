@@ -116,7 +116,7 @@ TEST(PageWindows, TheHostsPageIsShownInOneGoAndItsCommandsMoveOnlyWhatTheyChange
   rig.Command(200, 0);
   rig.Command(0, 0);
   EXPECT_EQ(rig.Page(), nullptr);
-  EXPECT_TRUE(SequenceIs(windows.Take(), {"text CheckBox1", "focus CheckBox1", "front FormPelk412",
+  EXPECT_TRUE(SequenceIs(windows.Take(), {"state CheckBox1", "focus CheckBox1", "front FormPelk412",
                                           "hide FormPelk412", "destroy FormPelk412"}));
 }
 

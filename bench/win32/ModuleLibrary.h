@@ -5,23 +5,10 @@
 #include <string>
 #include <utility>
 
+#include "bench/CreateArguments.h"
 #include "collection/host/TipLoader.h"
 
 namespace pelk::bench {
-
-// What the benchmark hands to ModulCreate: the page at its design size, German, supported.
-struct CreateArguments {
-  int Left = 120;
-  int Top = 80;
-  int Width = 298;
-  int Height = 455;
-  int OsType = 13;
-  int Language = 0;
-  const char* Caption = "Kontextmen\xFC f\xFCr Datei-Operationen";
-  const char* Hint = "";
-  int ValidOsMask = 0x1FFF;
-  int HelpId = 412;
-};
 
 // The tip library loaded with LoadLibrary and its two exports the benchmark drives. Move-only;
 // frees the library unless Unload() already did.

@@ -224,7 +224,7 @@ class Session {
         const char* caption = AnyString();
         const std::string captionCopy = caption ? caption : "";
         const char* hint = AnyString();
-        const int mask = in_.ConsumeBool() ? 0x1000 : in_.ConsumeIntegral<int>();
+        const int mask = in_.ConsumeBool() ? kXpBit : in_.ConsumeIntegral<int>();
         const int helpId = in_.ConsumeIntegral<int>();
         Check(rig_.module->ModulCreate(left, top, width, height, osType, language,
                                        caption ? captionCopy.c_str() : nullptr, hint, mask,

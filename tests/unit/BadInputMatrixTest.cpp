@@ -20,8 +20,8 @@ namespace {
 
 using test::ClosingHost;
 
-constexpr int kSupportedOs = 13;
-constexpr int kSupportedMask = 0x1000;
+constexpr int kSupportedOs = kOsTypeXp;
+constexpr int kSupportedMask = kXpBit;
 
 // The registry values the module may touch, compared as a whole.
 struct RegistryPicture {

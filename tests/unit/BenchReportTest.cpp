@@ -19,7 +19,7 @@ std::vector<std::string> Lines(const std::string& text) {
   return lines;
 }
 
-TEST(BenchMedian, MiddleOfUnsortedSamplesOrMeanOfTheTwoMiddleOnes) {
+TEST(BenchReport, TheMedianIsTheMiddleOfUnsortedSamplesOrTheMeanOfTheTwoMiddleOnes) {
   EXPECT_EQ(Median({}), std::nullopt);
   EXPECT_DOUBLE_EQ(*Median({7.0}), 7.0);
   EXPECT_DOUBLE_EQ(*Median({9.0, 1.0, 5.0}), 5.0);
@@ -28,7 +28,7 @@ TEST(BenchMedian, MiddleOfUnsortedSamplesOrMeanOfTheTwoMiddleOnes) {
   EXPECT_DOUBLE_EQ(*Median({10.0, 11.0, 12.0, 10.5, 900.0}), 11.0);
 }
 
-TEST(BenchRatio, NeedsBothFiguresAndAReferenceAboveZero) {
+TEST(BenchReport, ARatioNeedsBothFiguresAndAReferenceAboveZero) {
   EXPECT_DOUBLE_EQ(*Ratio(13.0, 10.0), 1.3);
   EXPECT_EQ(Ratio(13.0, 0.0), std::nullopt);
   EXPECT_EQ(Ratio(13.0, -1.0), std::nullopt);
@@ -37,7 +37,7 @@ TEST(BenchRatio, NeedsBothFiguresAndAReferenceAboveZero) {
   EXPECT_EQ(Ratio(13.0, std::numeric_limits<double>::quiet_NaN()), std::nullopt);
 }
 
-TEST(BenchVerdict, LimitsAreInclusiveForAtMostAndExclusiveForBelow) {
+TEST(BenchReport, VerdictLimitsAreInclusiveForAtMostAndExclusiveForBelow) {
   EXPECT_EQ(AtMost(1.3, 1.3), Verdict::Met);
   EXPECT_EQ(AtMost(1.3001, 1.3), Verdict::Missed);
   EXPECT_EQ(AtMost(0.0, 0.0), Verdict::Met);
@@ -50,7 +50,7 @@ TEST(BenchVerdict, LimitsAreInclusiveForAtMostAndExclusiveForBelow) {
   EXPECT_EQ(AtMost(std::numeric_limits<double>::quiet_NaN(), 1.0), Verdict::Unknown);
 }
 
-TEST(BenchFormat, UnitsSignsAndMissingFigures) {
+TEST(BenchReport, FiguresShowTheirUnitsSignsAndWhenTheyAreMissing) {
   EXPECT_EQ(Milliseconds(12.3456), "12.346 ms");
   EXPECT_EQ(Milliseconds(std::nullopt), "n/a");
   EXPECT_EQ(Kilobytes(262144), "256.0 KB");

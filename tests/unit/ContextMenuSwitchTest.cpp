@@ -16,7 +16,7 @@ const std::string kMoveTo = kMoveToHandler.keyPath;
 const std::string kCopyId = kCopyToHandler.classId;
 const std::string kMoveId = kMoveToHandler.classId;
 
-class ContextMenuSwitchTest : public ::testing::Test {
+class ContextMenuSwitch : public ::testing::Test {
  protected:
   void SetDefault(const std::string& key, const std::string& text) {
     store.SetValue(kHkcr, key, "", RegistryValue::String(text));
@@ -28,14 +28,14 @@ class ContextMenuSwitchTest : public ::testing::Test {
   RecordingShell shell;
 };
 
-TEST_F(ContextMenuSwitchTest, HandlerTableHoldsTheShellsKeysAndClassIds) {
+TEST_F(ContextMenuSwitch, HandlerTableHoldsTheShellsKeysAndClassIds) {
   EXPECT_EQ(kCopyTo, "AllFileSystemObjects\\shellex\\ContextMenuHandlers\\Copy To");
   EXPECT_EQ(kMoveTo, "AllFileSystemObjects\\shellex\\ContextMenuHandlers\\Move To");
   EXPECT_EQ(kCopyId, "{C2FBB630-2971-11D1-A18C-00C04FD75D13}");
   EXPECT_EQ(kMoveId, "{C2FBB631-2971-11D1-A18C-00C04FD75D13}");
 }
 
-TEST_F(ContextMenuSwitchTest, ReadIsTrueOnlyWhenBothHoldTheirExactClassId) {
+TEST_F(ContextMenuSwitch, ReadIsTrueOnlyWhenBothHoldTheirExactClassId) {
   EXPECT_FALSE(ReadContextMenuState(store));
   EXPECT_TRUE(store.KeyPaths(kHkcr).empty()) << "reading must create nothing";
 
@@ -58,7 +58,7 @@ TEST_F(ContextMenuSwitchTest, ReadIsTrueOnlyWhenBothHoldTheirExactClassId) {
   EXPECT_FALSE(ReadContextMenuState(store));
 }
 
-TEST_F(ContextMenuSwitchTest, ReadWorksWhereWritingIsRefused) {
+TEST_F(ContextMenuSwitch, ReadWorksWhereWritingIsRefused) {
   SetDefault(kCopyTo, kCopyId);
   SetDefault(kMoveTo, kMoveId);
   store.DenyWriteAccess(kHkcr, "AllFileSystemObjects");
@@ -69,7 +69,7 @@ TEST_F(ContextMenuSwitchTest, ReadWorksWhereWritingIsRefused) {
   EXPECT_FALSE(ReadContextMenuState(store)) << "an unreadable value counts as absent";
 }
 
-TEST_F(ContextMenuSwitchTest, KeysGrantingOnlyQueryAndSetValueAreWritten) {
+TEST_F(ContextMenuSwitch, KeysGrantingOnlyQueryAndSetValueAreWritten) {
   SetDefault(kCopyTo, "other");
   store.SetValue(kHkcr, kMoveTo, "Extra", RegistryValue::String("keep"));
   for (const std::string& key : {kCopyTo, kMoveTo})
@@ -82,7 +82,7 @@ TEST_F(ContextMenuSwitchTest, KeysGrantingOnlyQueryAndSetValueAreWritten) {
   EXPECT_EQ(shell.AssociationNotifications, 2);
 }
 
-TEST_F(ContextMenuSwitchTest, HideOnMissingKeysCreatesNothingAndTwiceIsFine) {
+TEST_F(ContextMenuSwitch, HideOnMissingKeysCreatesNothingAndTwiceIsFine) {
   WriteContextMenuState(store, shell, false);
   EXPECT_TRUE(store.KeyPaths(kHkcr).empty()) << "a missing key holds no value to delete";
 
@@ -92,7 +92,7 @@ TEST_F(ContextMenuSwitchTest, HideOnMissingKeysCreatesNothingAndTwiceIsFine) {
   EXPECT_EQ(store.OpenKeyCount(), 0);
 }
 
-TEST_F(ContextMenuSwitchTest, TheShellIsToldOnlyWhenAValueChanged) {
+TEST_F(ContextMenuSwitch, TheShellIsToldOnlyWhenAValueChanged) {
   const std::optional<RegistryValue> none;
   const RegistryValue copyId = RegistryValue::String(kCopyId);
   const RegistryValue moveId = RegistryValue::String(kMoveId);
@@ -131,7 +131,7 @@ TEST_F(ContextMenuSwitchTest, TheShellIsToldOnlyWhenAValueChanged) {
   }
 }
 
-TEST_F(ContextMenuSwitchTest, ShowReplacesOtherDefaultsAndLeavesOtherValuesAlone) {
+TEST_F(ContextMenuSwitch, ShowReplacesOtherDefaultsAndLeavesOtherValuesAlone) {
   SetDefault(kCopyTo, "{c2fbb630-2971-11d1-a18c-00c04fd75d13}");
   store.SetValue(kHkcr, kMoveTo, "Extra", RegistryValue::String("keep"));
   store.SetValue(kHkcr, kMoveTo + "\\Sub", "", RegistryValue::String("keep too"));
@@ -149,7 +149,7 @@ TEST_F(ContextMenuSwitchTest, ShowReplacesOtherDefaultsAndLeavesOtherValuesAlone
   EXPECT_EQ(shell.AssociationNotifications, 2);
 }
 
-TEST_F(ContextMenuSwitchTest, RefusedKeyChangesNothingAndNamesTheKey) {
+TEST_F(ContextMenuSwitch, RefusedKeyChangesNothingAndNamesTheKey) {
   // A key that opens for reading only, and one whose value cannot be read before the change
   // (which could then not be undone).
   for (const bool failRead : {false, true}) {
@@ -180,7 +180,7 @@ TEST_F(ContextMenuSwitchTest, RefusedKeyChangesNothingAndNamesTheKey) {
   }
 }
 
-TEST_F(ContextMenuSwitchTest, WhatIsAlreadyInEffectNeedsNoWriteAccess) {
+TEST_F(ContextMenuSwitch, WhatIsAlreadyInEffectNeedsNoWriteAccess) {
   // A user who may read the handler keys but neither change nor create them.
   auto limitedUser = [](MemoryRegistryStore& fresh) {
     fresh.DenyWriteAccess(kHkcr, "AllFileSystemObjects");
@@ -232,14 +232,14 @@ TEST_F(ContextMenuSwitchTest, WhatIsAlreadyInEffectNeedsNoWriteAccess) {
   EXPECT_EQ(shell.AssociationNotifications, 0);
 }
 
-TEST_F(ContextMenuSwitchTest, RefusedKeyThatIsMissingIsNotCreatedAndTheOtherNotTouched) {
+TEST_F(ContextMenuSwitch, RefusedKeyThatIsMissingIsNotCreatedAndTheOtherNotTouched) {
   store.DenyWriteAccess(kHkcr, kMoveTo);
   EXPECT_THROW(WriteContextMenuState(store, shell, true), ERegistryException);
   EXPECT_FALSE(store.KeyExists(kHkcr, kMoveTo));
   EXPECT_FALSE(Default(kCopyTo).has_value());
 }
 
-TEST_F(ContextMenuSwitchTest, ValueRefusedHalfWayIsUndoneOnTheFirstRow) {
+TEST_F(ContextMenuSwitch, ValueRefusedHalfWayIsUndoneOnTheFirstRow) {
   SetDefault(kCopyTo, "was copy");
   store.RefuseValueChanges(kHkcr, kMoveTo);
   EXPECT_THROW(WriteContextMenuState(store, shell, true), ERegistryException);

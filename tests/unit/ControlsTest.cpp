@@ -73,7 +73,7 @@ std::uint32_t Cell(int x, int y) {
   return static_cast<std::uint32_t>(((y / 32) * 4 + x / 32) << 16 | (y % 32) << 8 | (x % 32));
 }
 
-TEST(TMemo, TextReplacesAllLinesAtEveryKindOfBreak) {
+TEST(Controls, AMemosTextReplacesAllLinesAtEveryKindOfBreak) {
   auto owner = std::make_unique<TComponent>(nullptr);
   auto* memo = TComponent::Create<TMemo>(owner.get());
   memo->SetText("old\r\nlines\r\nhere");
@@ -89,7 +89,7 @@ TEST(TMemo, TextReplacesAllLinesAtEveryKindOfBreak) {
   EXPECT_EQ(memo->Lines().front().size(), 9u);
 }
 
-TEST(TBitmap, ReadsStripsOfBothRowOrdersAndRefusesBrokenFiles) {
+TEST(Controls, ABitmapReadsStripsOfBothRowOrdersAndRefusesBrokenFiles) {
   for (bool topDown : {false, true}) {
     for (int bits : {24, 32}) {
       TBitmap strip;
@@ -115,7 +115,7 @@ TEST(TBitmap, ReadsStripsOfBothRowOrdersAndRefusesBrokenFiles) {
   }
 }
 
-TEST(TBitmap, ReadsPalettedStripsAndRefusesIndicesOutsideThePalette) {
+TEST(Controls, ABitmapReadsPalettedStripsAndRefusesIndicesOutsideThePalette) {
   const std::vector<std::uint32_t> three = {0x102030, 0xFFFFFF, 0x3366CC};
   auto stripes = [](int x, int y) { return (x + 2 * y) % 3; };
   const std::uint32_t expected[3] = {0x102030, 0xFFFFFF, 0x3366CC};
@@ -155,7 +155,7 @@ TEST(TBitmap, ReadsPalettedStripsAndRefusesIndicesOutsideThePalette) {
   }
 }
 
-TEST(TImageList, CutsAStripIntoCellsAndDrawsOnlyTheImagesItHolds) {
+TEST(Controls, AnImageListCutsAStripIntoCellsAndDrawsOnlyTheImagesItHolds) {
   auto owner = std::make_unique<TComponent>(nullptr);
   auto* list = TComponent::Create<TImageList>(owner.get());
   list->SetWidth(32);
@@ -194,7 +194,7 @@ class TCountingPanel : public TPanel {
   int calls = 0;
 };
 
-TEST(TControl, EnabledGoesThroughTheClassesOwnSetterAndMulDivRounds) {
+TEST(Controls, EnabledGoesThroughTheClassesOwnSetterAndMulDivRounds) {
   auto owner = std::make_unique<TComponent>(nullptr);
   auto* panel = TComponent::Create<TCountingPanel>(owner.get());
   TComponent::Create<TImageList>(owner.get());

@@ -2,6 +2,7 @@
 
 #include "platform/Exception.h"
 #include "template/HostCommand.h"
+#include "tests/HostProtocol.h"
 
 namespace pelk {
 namespace {
@@ -15,8 +16,8 @@ HostCommand Decode(std::uintptr_t wParam, std::intptr_t lParam) {
 TEST(HostCommand, EachCodeOfTheTableDecodesToItsCommand) {
   EXPECT_EQ(Decode(0, 0).kind, HostCommandKind::Close);
   EXPECT_EQ(Decode(0, 77).kind, HostCommandKind::Close);
-  EXPECT_EQ(Decode(200, 0).kind, HostCommandKind::Show);
-  EXPECT_EQ(Decode(200, 5).kind, HostCommandKind::Show);
+  EXPECT_EQ(Decode(kShowCode, 0).kind, HostCommandKind::Show);
+  EXPECT_EQ(Decode(kShowCode, 5).kind, HostCommandKind::Show);
   EXPECT_EQ(Decode(100, 0).kind, HostCommandKind::None);
 
   const HostCommand left = Decode(10, 250);
@@ -42,7 +43,7 @@ TEST(HostCommand, ZeroBecomesOneForLeftAndTopOnly) {
 }
 
 TEST(HostCommand, UnknownCodesAskForNothing) {
-  for (std::uintptr_t code : {1u, 9u, 14u, 99u, 101u, 199u, 201u, 9999u, 0x7FFFFFFFu}) {
+  for (std::uintptr_t code : {1u, 9u, 14u, 99u, 101u, 199u, 201u, kOkCode, 0x7FFFFFFFu}) {
     EXPECT_EQ(Decode(code, 0).kind, HostCommandKind::None) << code;
   }
 }
@@ -56,7 +57,7 @@ TEST(HostCommand, NegativeParametersAreRefusedWhateverTheCode) {
   EXPECT_THROW(Decode(0, -1), ERangeError);
   EXPECT_THROW(Decode(10, -5), ERangeError);
   EXPECT_THROW(Decode(100, static_cast<std::intptr_t>(0x80000000u)), ERangeError);
-  EXPECT_THROW(Decode(9999, -1), ERangeError);
+  EXPECT_THROW(Decode(kOkCode, -1), ERangeError);
   // From a 64-bit host: -1 sign-extended or zero-extended, and anything in the upper half, is
   // no non-negative 32-bit number; the largest one passes.
   if (sizeof(std::uintptr_t) == 8) {
@@ -101,12 +102,12 @@ TEST(HostCommand, RegisteredIdsAboveSixteenBitsAreARangeError) {
 
 TEST(HostCommand, OutgoingNotificationsCarryTheirCodes) {
   constexpr HostNotification switchWindow = SwitchWindowNotification();
-  EXPECT_EQ(switchWindow.code, 200u);
+  EXPECT_EQ(switchWindow.code, kShowCode);
   EXPECT_EQ(switchWindow.value, 0);
-  EXPECT_EQ(OkNotification(2).code, 9999u);
+  EXPECT_EQ(OkNotification(2).code, kOkCode);
   EXPECT_EQ(OkNotification(2).value, 2);
   EXPECT_EQ(OkNotification(1).value, 1);
-  EXPECT_STREQ(kTippMessageName, "Morvex");
+  EXPECT_STREQ(kTippMessageName, kHostMessageName);
 }
 
 }  // namespace

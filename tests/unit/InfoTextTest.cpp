@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "template/InfoText.h"
+#include "tests/HostProtocol.h"
 
 namespace pelk {
 namespace {
@@ -21,9 +22,9 @@ TEST(InfoText, EmptyOrUnnamedMaskGivesTheHeaderAloneInTheChosenLanguage) {
 
 TEST(InfoText, NamesFollowTheBitsInAscendingOrder) {
   // NT, 2000 and XP: the order of the bits, not of the release dates.
-  EXPECT_EQ(InfoText(1, 0x200 | 0x400 | 0x1000),
+  EXPECT_EQ(InfoText(1, kNtBit | k2000Bit | kXpBit),
             kEnglishHeader + "Windows NT\r\nWindows 2000\r\nWindows XP\r\n");
-  EXPECT_EQ(InfoText(0, 0x1000 | 0x800 | 0x400),
+  EXPECT_EQ(InfoText(0, kXpBit | kMeBit | k2000Bit),
             kGermanHeader + "Windows 2000\r\nWindows 98 ME\r\nWindows XP\r\n");
 }
 
@@ -42,9 +43,9 @@ TEST(InfoText, AllNamedBitsGiveThirteenLinesAndUnnamedBitsAddNothing) {
                                "Windows 2000\r\n"
                                "Windows 98 ME\r\n"
                                "Windows XP\r\n";
-  EXPECT_EQ(InfoText(1, 0x1FFF), expected);
+  EXPECT_EQ(InfoText(1, kEveryNamedVersion), expected);
   EXPECT_EQ(InfoText(1, -1), expected);  // every bit, the sign bit included
-  EXPECT_EQ(InfoText(0, 0x1FFF).substr(kGermanHeader.size()),
+  EXPECT_EQ(InfoText(0, kEveryNamedVersion).substr(kGermanHeader.size()),
             expected.substr(kEnglishHeader.size()));
 }
 

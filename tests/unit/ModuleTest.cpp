@@ -5,6 +5,7 @@
 
 #include "module/exports/Module.h"
 #include "platform/headless/HeadlessSystem.h"
+#include "tests/HostProtocol.h"
 
 namespace pelk {
 namespace {
@@ -54,13 +55,14 @@ TEST(Module, CreateStoresTheStateAndCopiesTheStrings) {
   std::string caption(64 * 1024, 'c');
   caption[0] = '\xE4';  // the host's ANSI code page: Windows-1252 here
   std::string hint = "Hinweis";
-  EXPECT_EQ(module.ModulCreate(10, 20, 300, 400, 13, 1, caption.c_str(), hint.c_str(), 0x1000, 412),
+  EXPECT_EQ(module.ModulCreate(10, 20, 300, 400, kOsTypeXp, 1, caption.c_str(), hint.c_str(),
+                               kXpBit, 412),
             0);
   caption.assign("overwritten by the host");
   hint.clear();
   EXPECT_EQ(module.State().Language, 1);
-  EXPECT_EQ(module.State().OsType, 13);
-  EXPECT_EQ(module.State().ValidOsMask, 0x1000);
+  EXPECT_EQ(module.State().OsType, kOsTypeXp);
+  EXPECT_EQ(module.State().ValidOsMask, kXpBit);
   const PageParameters& p = module.Parameters();
   ASSERT_EQ(p.Caption.size(), 64u * 1024u + 1u);
   EXPECT_EQ(p.Caption.substr(0, 2), "ä");
@@ -88,7 +90,7 @@ TEST(Module, ChangedAndNrFollowTheStateBeforeAndAfterCreate) {
   EXPECT_EQ(module.ModulNr(), 2);
   EXPECT_EQ(module.ModulSaveChanges(), 0);  // no page: nothing applied
   EXPECT_EQ(module.ModulFree(), 1);
-  module.ModulCreate(0, 0, 292, 426, 13, 0, "Titel", "", 0x1000, 412);
+  module.ModulCreate(0, 0, 292, 426, kOsTypeXp, 0, "Titel", "", kXpBit, 412);
   EXPECT_EQ(module.ModulChanged(), 0);
   module.State().TippSaved = true;
   EXPECT_EQ(module.ModulChanged(), 0);
@@ -108,10 +110,10 @@ TEST(Module, PageIsBuiltAfterTheStateAndDrivenUntilFreed) {
   SystemServices services = system.Services();
   PageLog log;
   Module module(services, LoggingFactory(log));
-  module.ModulCreate(1, 2, 3, 4, 10, 1, "c", "h", 0x200, 7);
+  module.ModulCreate(1, 2, 3, 4, kOsTypeNt, 1, "c", "h", kNtBit, 7);
   EXPECT_EQ(log.created, 1);
-  EXPECT_EQ(log.seenAtCreation.OsType, 10);
-  EXPECT_EQ(log.seenAtCreation.ValidOsMask, 0x200);
+  EXPECT_EQ(log.seenAtCreation.OsType, kOsTypeNt);
+  EXPECT_EQ(log.seenAtCreation.ValidOsMask, kNtBit);
   EXPECT_EQ(log.seenAtCreation.Language, 1);
   EXPECT_EQ(module.ModulSaveChanges(), 1);
   EXPECT_EQ(log.saved, 1);
@@ -120,7 +122,7 @@ TEST(Module, PageIsBuiltAfterTheStateAndDrivenUntilFreed) {
   EXPECT_EQ(module.ModulSaveChanges(), 0);  // a refused write never reaches the host
   EXPECT_TRUE(module.HasPage());
 
-  module.ModulCreate(1, 2, 3, 4, 10, 1, "c", "h", 0x200, 7);  // again: the first page goes
+  module.ModulCreate(1, 2, 3, 4, kOsTypeNt, 1, "c", "h", kNtBit, 7);  // again: the first page goes
   EXPECT_EQ(log.created, 2);
   EXPECT_EQ(log.deleted, 1);
 

@@ -6,66 +6,21 @@
 
 #include "module/state/OsTypes.h"
 #include "platform/TRegistry.h"
-#include "platform/headless/HeadlessSystem.h"
 #include "template/SystemRestart.h"
-#include "template/TfrmTippTemplate.h"
+#include "tests/HostProtocol.h"
+#include "tests/unit/TemplatePage.h"
 
 namespace pelk {
 namespace {
 
-const std::string kSettings = "SOFTWARE\\Morvex\\Quillobox";
+using test::kSettingsKey;
+
 const std::string kRegedit = "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Regedit";
 
-// The template page as a module builds it, over the headless system, with the host message
-// registered as the library does at load.
-class Template : public ::testing::Test {
- protected:
-  void SetUp() override {
-    state.TippMessage = static_cast<std::uint16_t>(system.desktop.RegisterMessage("Morvex"));
-    state.OsType = 13;
-    state.ValidOsMask = 0x1000;
-  }
-  void Create() {
-    page = CreateForm<TfrmTippTemplate>(system.Services(), state);
-    page->SetDestroyRequest([this] { TForm::Release(std::move(page)); });
-  }
-  void CreateShown() {
-    Create();
-    page->SetBounds(100, 50, 300, 460);
-    page->HelpId = 412;
-    page->Show();
-    page->Sprache(0);
-  }
-  std::intptr_t Command(std::uintptr_t code, std::intptr_t value) {
-    return page->Perform(state.TippMessage, code, value);
-  }
-  struct Bounds {
-    int left, top, width, height;
-    bool visible;
-    bool operator==(const Bounds& o) const {
-      return left == o.left && top == o.top && width == o.width && height == o.height &&
-             visible == o.visible;
-    }
-  };
-  Bounds Now() const {
-    return {page->Left(), page->Top(), page->Width(), page->Height(), page->Visible()};
-  }
-  void SetBSControl(const RegistryValue& value) {
-    system.registry.SetValue(RootKey::CurrentUser, kSettings, "BSControl", value);
-  }
+// The template page's commands, start-up and texts, driven as the host and the user drive them.
+class TemplateBehaviour : public test::TemplatePage {};
 
-  void RemoveBSControl() {
-    TRegistry registry(system.registry);
-    ASSERT_TRUE(registry.OpenKey(kSettings, true));
-    registry.DeleteValue("BSControl");
-  }
-
-  HeadlessSystem system;
-  ModuleState state;
-  std::unique_ptr<TfrmTippTemplate> page;
-};
-
-TEST_F(Template, HostCommandsMoveSizeShowAndLeaveEverythingElseAlone) {
+TEST_F(TemplateBehaviour, HostCommandsMoveSizeShowAndLeaveEverythingElseAlone) {
   CreateShown();
   EXPECT_EQ(Command(10, 0), 0);
   EXPECT_EQ(page->Left(), 1);
@@ -84,7 +39,7 @@ TEST_F(Template, HostCommandsMoveSizeShowAndLeaveEverythingElseAlone) {
   Command(13, 460);
 
   const Bounds before = Now();
-  for (std::uintptr_t code : {1u, 9u, 14u, 99u, 100u, 101u, 199u, 201u, 9999u}) {
+  for (std::uintptr_t code : {1u, 9u, 14u, 99u, 100u, 101u, 199u, 201u, kOkCode}) {
     EXPECT_EQ(Command(code, 5), 0) << code;
     EXPECT_EQ(Now(), before) << code;
   }
@@ -98,16 +53,16 @@ TEST_F(Template, HostCommandsMoveSizeShowAndLeaveEverythingElseAlone) {
   state.TippShown = false;
   page->MemoHelpD->SetText("");
   system.help.Texts[{412, 2}] = "Hilfe";
-  Command(200, 7);
+  Command(kShowCode, 7);
   EXPECT_TRUE(page->Visible());
   EXPECT_TRUE(state.TippShown);  // the show handler ran again
   EXPECT_EQ(page->MemoHelpD->Text(), "Hilfe");
-  Command(200, 0);  // already visible: still fine
+  Command(kShowCode, 0);  // already visible: still fine
   EXPECT_TRUE(page->Visible());
   EXPECT_TRUE(system.dialogs.Boxes.empty());
 }
 
-TEST_F(Template, NegativeParametersAreRefusedAsAWholeAndReported) {
+TEST_F(TemplateBehaviour, NegativeParametersAreRefusedAsAWholeAndReported) {
   CreateShown();
   const Bounds before = Now();
   const std::intptr_t all = static_cast<std::intptr_t>(0xFFFFFFFFu);
@@ -117,7 +72,7 @@ TEST_F(Template, NegativeParametersAreRefusedAsAWholeAndReported) {
       {12, all},
       {static_cast<std::uintptr_t>(all), 0},
       {static_cast<std::uintptr_t>(all), 250},
-      {200, -1}};
+      {kShowCode, -1}};
   for (const auto& [code, value] : refused) {
     EXPECT_EQ(Command(code, value), 0);
     ASSERT_NE(page, nullptr) << code;
@@ -127,7 +82,7 @@ TEST_F(Template, NegativeParametersAreRefusedAsAWholeAndReported) {
   EXPECT_EQ(system.dialogs.Boxes[0].text, "Range check error");
 }
 
-TEST_F(Template, TheCloseCommandHidesAndDestroysThePage) {
+TEST_F(TemplateBehaviour, TheCloseCommandHidesAndDestroysThePage) {
   CreateShown();
   EXPECT_EQ(system.desktop.TopLevelCount(), 1u);
   EXPECT_EQ(Command(0, 77), 0);
@@ -136,7 +91,7 @@ TEST_F(Template, TheCloseCommandHidesAndDestroysThePage) {
   EXPECT_TRUE(system.dialogs.Boxes.empty());
 }
 
-TEST_F(Template, WithoutARegisteredMessageThePageNeitherObeysNorSends) {
+TEST_F(TemplateBehaviour, WithoutARegisteredMessageThePageNeitherObeysNorSends) {
   state.TippMessage = 0;
   CreateShown();
   page->Perform(0, 0, 0);  // message 0 is no close command
@@ -147,7 +102,7 @@ TEST_F(Template, WithoutARegisteredMessageThePageNeitherObeysNorSends) {
   EXPECT_TRUE(system.desktop.Broadcasts.empty());
 }
 
-TEST_F(Template, OkUndoAndSwitchWindowTellTheHostWhatIsPending) {
+TEST_F(TemplateBehaviour, OkUndoAndSwitchWindowTellTheHostWhatIsPending) {
   CreateShown();
   page->HotSpeedButtonOK->UserClick();
   page->HotSpeedButtonUndo->UserClick();
@@ -155,7 +110,7 @@ TEST_F(Template, OkUndoAndSwitchWindowTellTheHostWhatIsPending) {
   page->HotSpeedButtonOK->UserClick();
   page->HotSpeedButtonOK->UserClick();
   ASSERT_EQ(system.desktop.Broadcasts.size(), 3u);
-  EXPECT_EQ(system.desktop.Broadcasts[0].wParam, 9999u);
+  EXPECT_EQ(system.desktop.Broadcasts[0].wParam, kOkCode);
   EXPECT_EQ(system.desktop.Broadcasts[0].lParam, 2);
   EXPECT_EQ(system.desktop.Broadcasts[1].lParam, 1);
   EXPECT_EQ(system.desktop.Broadcasts[2].lParam, 1);
@@ -168,7 +123,7 @@ TEST_F(Template, OkUndoAndSwitchWindowTellTheHostWhatIsPending) {
   EXPECT_TRUE(page->UserKeyDown(123));
   ASSERT_EQ(system.desktop.Broadcasts.size(), 1u);
   EXPECT_EQ(system.desktop.Broadcasts[0].message, state.TippMessage);
-  EXPECT_EQ(system.desktop.Broadcasts[0].wParam, 200u);
+  EXPECT_EQ(system.desktop.Broadcasts[0].wParam, kShowCode);
   EXPECT_EQ(system.desktop.Broadcasts[0].lParam, 0);
   EXPECT_TRUE(page->Visible());
 }
@@ -180,13 +135,13 @@ struct LockCase {
   bool locked;
 };
 
-TEST_F(Template, AnUnsupportedVersionLocksThePageUnlessTheSettingSaysOtherwise) {
+TEST_F(TemplateBehaviour, AnUnsupportedVersionLocksThePageUnlessTheSettingSaysOtherwise) {
   const std::vector<LockCase> cases = {
-      {10, 0x200, std::nullopt, false},
-      {10, 0x200, RegistryValue::DWord(1), false},
-      {13, 0x800, std::nullopt, true},
-      {13, 0x800, RegistryValue::DWord(0), false},
-      {13, 0x800, RegistryValue::DWord(5), true},
+      {kOsTypeNt, kNtBit, std::nullopt, false},
+      {kOsTypeNt, kNtBit, RegistryValue::DWord(1), false},
+      {kOsTypeXp, kMeBit, std::nullopt, true},
+      {kOsTypeXp, kMeBit, RegistryValue::DWord(0), false},
+      {kOsTypeXp, kMeBit, RegistryValue::DWord(5), true},
       {0, 0x3FFFF, std::nullopt, true},
       {19, 0x3FFFF, std::nullopt, true},
       {-1, -1, std::nullopt, true},
@@ -220,24 +175,24 @@ TEST_F(Template, AnUnsupportedVersionLocksThePageUnlessTheSettingSaysOtherwise) 
   }
   // A setting the user may read but not change (fixed by an administrator) counts all the same.
   SetBSControl(RegistryValue::DWord(0));
-  system.registry.DenyWriteAccess(RootKey::CurrentUser, kSettings);
-  state.OsType = 13;
-  state.ValidOsMask = 0x800;
+  system.registry.DenyWriteAccess(RootKey::CurrentUser, kSettingsKey);
+  state.OsType = kOsTypeXp;
+  state.ValidOsMask = kMeBit;
   Create();
   EXPECT_FALSE(page->BSControl);
   EXPECT_TRUE(state.TippActive);
   EXPECT_TRUE(page->HotSpeedButtonOK->Enabled());
 }
 
-TEST_F(Template, FirstStartCreatesTheSettingsKeyAndAWrongTypeIsReported) {
+TEST_F(TemplateBehaviour, FirstStartCreatesTheSettingsKeyAndAWrongTypeIsReported) {
   Create();
-  EXPECT_TRUE(system.registry.KeyExists(RootKey::CurrentUser, kSettings));
-  EXPECT_FALSE(system.registry.Value(RootKey::CurrentUser, kSettings, "BSControl").has_value());
+  EXPECT_TRUE(system.registry.KeyExists(RootKey::CurrentUser, kSettingsKey));
+  EXPECT_FALSE(system.registry.Value(RootKey::CurrentUser, kSettingsKey, "BSControl").has_value());
   EXPECT_TRUE(page->BSControl);
 
   SetBSControl(RegistryValue::String("0"));
-  state.OsType = 13;
-  state.ValidOsMask = 0x800;
+  state.OsType = kOsTypeXp;
+  state.ValidOsMask = kMeBit;
   Create();
   ASSERT_NE(page, nullptr);
   EXPECT_EQ(system.dialogs.Boxes.size(), 1u);
@@ -250,7 +205,7 @@ TEST_F(Template, FirstStartCreatesTheSettingsKeyAndAWrongTypeIsReported) {
   EXPECT_EQ(page->StaticTextTitle->Caption(), "StaticTextTitle");
 }
 
-TEST_F(Template, AScreenAtAnotherResolutionIsToldAndScaled) {
+TEST_F(TemplateBehaviour, AScreenAtAnotherResolutionIsToldAndScaled) {
   Create();
   EXPECT_TRUE(system.dialogs.Boxes.empty());
   const int width = page->ClientWidth();
@@ -269,7 +224,7 @@ TEST_F(Template, AScreenAtAnotherResolutionIsToldAndScaled) {
   EXPECT_EQ(page->ClientWidth(), width);
 }
 
-TEST_F(Template, ShowingLoadsTitleAndBothHelpTextsAndSpracheSwitchesTheTexts) {
+TEST_F(TemplateBehaviour, ShowingLoadsTitleAndBothHelpTextsAndSpracheSwitchesTheTexts) {
   system.help.Texts[{412, 2}] = "Deutsch\r\nzweite Zeile";
   system.help.Texts[{412, 4}] = std::nullopt;
   CreateShown();
@@ -302,8 +257,8 @@ TEST_F(Template, ShowingLoadsTitleAndBothHelpTextsAndSpracheSwitchesTheTexts) {
   EXPECT_EQ(page->StaticTextTitle->Caption(), "Neu");
 }
 
-TEST_F(Template, InfoListsTheSupportedVersionsInThePagesLanguage) {
-  state.ValidOsMask = 0x200 | 0x400 | 0x1000 | 0x2000;
+TEST_F(TemplateBehaviour, InfoListsTheSupportedVersionsInThePagesLanguage) {
+  state.ValidOsMask = kNtBit | k2000Bit | kXpBit | 0x2000;  // bit 13 has no name
   CreateShown();
   page->Sprache(1);
   page->HotSpeedButtonInfo->UserClick();
@@ -315,7 +270,7 @@ TEST_F(Template, InfoListsTheSupportedVersionsInThePagesLanguage) {
                 "Gültig für:\r\n\r\nWindows NT\r\nWindows 2000\r\nWindows XP\r\n"}));
 }
 
-TEST_F(Template, RegistryLookupPointsTheEditorAtTheTipsKey) {
+TEST_F(TemplateBehaviour, RegistryLookupPointsTheEditorAtTheTipsKey) {
   system.help.Texts[{412, 5}] = "HKEY_CLASSES_ROOT\\AllFileSystemObjects";
   CreateShown();
   page->HotSpeedButtonRegistry->UserClick();
@@ -339,7 +294,7 @@ TEST_F(Template, RegistryLookupPointsTheEditorAtTheTipsKey) {
   EXPECT_EQ(system.shell.Executions.size(), 2u);
 }
 
-TEST_F(Template, NeuStartRestartsOnYesAndClosesThePage) {
+TEST_F(TemplateBehaviour, NeuStartRestartsOnYesAndClosesThePage) {
   CreateShown();
   page->SetTag(11);
   system.dialogs.Answers = {mrNo, mrYes};

@@ -10,6 +10,7 @@
 #include "module/exports/PageBinding.h"
 #include "platform/headless/HeadlessSystem.h"
 #include "template/HostCommand.h"
+#include "tests/HostProtocol.h"
 #include "tip/ContextMenuSwitch.h"
 #include "tip/TFormPelk412.h"
 
@@ -31,7 +32,7 @@ struct TipModuleRig {
                              RegistryValue::String(moveTo ? kMoveToHandler.classId : "off"));
   }
 
-  int Create(int osType = 13, int mask = 0x1000, int language = 0,
+  int Create(int osType = kOsTypeXp, int mask = kXpBit, int language = 0,
              const char* caption = "Kontextmen\xFC", const char* hint = "Hinweis") {
     return module->ModulCreate(100, 100, 300, 460, osType, language, caption, hint, mask, 412);
   }

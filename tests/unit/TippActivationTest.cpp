@@ -1,29 +1,30 @@
 #include <gtest/gtest.h>
 
 #include "template/TippActivation.h"
+#include "tests/HostProtocol.h"
 
 namespace pelk {
 namespace {
 
 TEST(TippActivation, SupportedVersionIsActiveWhateverBSControlSays) {
   for (bool bsControl : {true, false}) {
-    const TippActivation nt = DecideActivation(10, 0x200, bsControl);
-    EXPECT_EQ(nt.osBit, 0x200);
+    const TippActivation nt = DecideActivation(kOsTypeNt, kNtBit, bsControl);
+    EXPECT_EQ(nt.osBit, kNtBit);
     EXPECT_TRUE(nt.active);
     EXPECT_FALSE(nt.lock);
   }
-  const TippActivation xp = DecideActivation(13, 0x1000 | 0x400, true);
-  EXPECT_EQ(xp.osBit, 0x1000);
+  const TippActivation xp = DecideActivation(kOsTypeXp, kXpBit | k2000Bit, true);
+  EXPECT_EQ(xp.osBit, kXpBit);
   EXPECT_TRUE(xp.active);
 }
 
 TEST(TippActivation, UnsupportedVersionLocksOnlyWhenBSControlIsSet) {
-  const TippActivation locked = DecideActivation(13, 0x800, true);
-  EXPECT_EQ(locked.osBit, 0x1000);
+  const TippActivation locked = DecideActivation(kOsTypeXp, kMeBit, true);
+  EXPECT_EQ(locked.osBit, kXpBit);
   EXPECT_TRUE(locked.lock);
   EXPECT_FALSE(locked.active);
 
-  const TippActivation usable = DecideActivation(13, 0x800, false);
+  const TippActivation usable = DecideActivation(kOsTypeXp, kMeBit, false);
   EXPECT_FALSE(usable.lock);
   EXPECT_TRUE(usable.active);
 }

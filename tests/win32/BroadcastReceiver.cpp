@@ -1,5 +1,7 @@
 #include "tests/win32/BroadcastReceiver.h"
 
+#include "tests/HostProtocol.h"
+
 namespace pelk {
 
 namespace {
@@ -30,7 +32,7 @@ void RegisterReceiverClass() {
 }  // namespace
 
 BroadcastReceiver::BroadcastReceiver() {
-  morvex_ = RegisterWindowMessageA("Morvex");
+  morvex_ = RegisterWindowMessageA(kHostMessageName);
   RegisterReceiverClass();
   window_ = CreateWindowExA(0, kClassName, "Pelk412 test receiver", WS_OVERLAPPEDWINDOW, 0, 0, 100,
                             100, nullptr, nullptr, GetModuleHandleA(nullptr), this);

@@ -7,7 +7,7 @@
 namespace pelk {
 
 // A hidden top-level window of the test, standing for the host's window: it records every
-// "Morvex" message it receives (code in wParam, value in lParam), and can answer one code by
+// host message it receives (code in wParam, value in lParam), and can answer one code by
 // sending a command to the page while it handles that message.
 class BroadcastReceiver {
  public:

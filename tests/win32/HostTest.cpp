@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "tests/HostProtocol.h"
 #include "tests/win32/ChildProcess.h"
 
 namespace pelk {
@@ -52,9 +53,9 @@ struct BroadcastWhileRunning {
     // Wait for the host's window, then speak to it as a page would.
     for (int i = 0; i < 200 && !FindWindowA("PelkHostWindow", nullptr); ++i)
       Sleep(50);
-    const UINT morvex = RegisterWindowMessageA("Morvex");
-    SendMessageA(HWND_BROADCAST, morvex, 9999, 2);
-    SendMessageA(HWND_BROADCAST, morvex, 200, 0);
+    const UINT morvex = RegisterWindowMessageA(kHostMessageName);
+    SendMessageA(HWND_BROADCAST, morvex, kOkCode, 2);
+    SendMessageA(HWND_BROADCAST, morvex, kShowCode, 0);
   }
 };
 
@@ -63,8 +64,12 @@ TEST(Host, PrintsEveryMorvexBroadcastItsWindowReceives) {
   ChildResult run = RunChild("\"" + bin + "\\host.exe\" --run-ms 1500 Pelk412.dll", bin, 20000,
                              &BroadcastWhileRunning::Send);
   ASSERT_TRUE(run.finished) << run.output;
-  EXPECT_TRUE(Contains(run.output, "broadcast Morvex: code 9999 value 2")) << run.output;
-  EXPECT_TRUE(Contains(run.output, "broadcast Morvex: code 200 value 0")) << run.output;
+  auto line = [](unsigned code, int value) {
+    return std::string("broadcast ") + kHostMessageName + ": code " + std::to_string(code) +
+           " value " + std::to_string(value);
+  };
+  EXPECT_TRUE(Contains(run.output, line(kOkCode, 2))) << run.output;
+  EXPECT_TRUE(Contains(run.output, line(kShowCode, 0))) << run.output;
 }
 
 }  // namespace

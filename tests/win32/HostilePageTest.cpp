@@ -1,7 +1,7 @@
 // The real page in a host's process, against what other programs and the system do to it: a
 // host that lets the page go in the middle of the page's own work, destroys or hides its window,
 // or unloads the library under it; window handles of other windows in messages; floods of bad
-// commands; a window that stops answering; a window the system refuses. Freed memory is poisoned
+// commands; a window that stops answering. Freed memory is poisoned
 // in the test prefix, so a late touch of a freed page crashes the test.
 #include "platform/win32/WindowsApi.h"
 
@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "collection/MvxHelp/MvxHelp.h"
+#include "tests/HostProtocol.h"
 #include "tests/win32/ChildProcess.h"
 #include "tests/win32/MessageBoxAnswerer.h"
 #include "tests/win32/OpenPage.h"
@@ -74,16 +75,6 @@ std::vector<HWND> PageWindows(HWND page) {
   return windows;
 }
 
-HWND VisibleMemo(HWND page) {
-  for (HWND child : PageWindows(page)) {
-    char name[16] = {};
-    GetClassNameA(child, name, sizeof name);
-    if (lstrcmpiA(name, "Edit") == 0 && IsWindowVisible(child))
-      return child;
-  }
-  return nullptr;
-}
-
 std::string Text(HWND window) {
   std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
   text.resize(
@@ -97,7 +88,7 @@ TEST_F(HostilePage, APageLetGoInTheMiddleOfItsOwnWorkIsNeverTouchedAgain) {
   SetForegroundWindow(page);
   SetFocus(page);
   ASSERT_TRUE(PumpUntil([&] { return GetFocus() == page; }));
-  receiver.AnswerWithCommand(200, page, 0, 0);
+  receiver.AnswerWithCommand(kShowCode, page, 0, 0);
   ASSERT_TRUE(PressKey(VK_F12));
   ASSERT_TRUE(PumpUntil([&] { return !IsWindow(page); }));
   EXPECT_TRUE(receiver.Answered());
@@ -106,11 +97,9 @@ TEST_F(HostilePage, APageLetGoInTheMiddleOfItsOwnWorkIsNeverTouchedAgain) {
 
   // The menu's "Fenster wechseln": the host frees the page from inside the broadcast, while the
   // page is still in its menu's click.
-  ASSERT_EQ(session.Create(arguments), 0);
-  page = session.Page();
-  ASSERT_NE(page, nullptr);
+  ASSERT_TRUE(CreatePage());
   int freed = -1;
-  receiver.AnswerWith(200, [&] { freed = session.ModulFree(); });
+  receiver.AnswerWith(kShowCode, [&] { freed = session.ModulFree(); });
   {
     MenuPicker picker;
     ASSERT_TRUE(RightClickAt(page, PageLayout(page).Background()));
@@ -123,9 +112,7 @@ TEST_F(HostilePage, APageLetGoInTheMiddleOfItsOwnWorkIsNeverTouchedAgain) {
 
   // The host destroys the page's window itself: the exports stay safe, the page still applies
   // its setting, and a new page can be made afterwards.
-  ASSERT_EQ(session.Create(arguments), 0);
-  page = session.Page();
-  ASSERT_NE(page, nullptr);
+  ASSERT_TRUE(CreatePage());
   DestroyWindow(page);
   PumpFor(50);
   EXPECT_EQ(session.ModulChanged(), 0);
@@ -253,7 +240,7 @@ TEST_F(HostilePage, ItsStateFollowsWhatOthersDoToItsWindow) {
     const DWORD start = GetTickCount();
     EXPECT_EQ(session.ModulSaveChanges(), 1);
     EXPECT_LT(GetTickCount() - start, 10000u);
-    EXPECT_EQ(receiver.Count(9999, 2), 1);
+    EXPECT_EQ(receiver.Count(kOkCode, 2), 1);
   }
 
   // Hidden by the host, shown again by the show command and by another window's switch
@@ -266,9 +253,9 @@ TEST_F(HostilePage, ItsStateFollowsWhatOthersDoToItsWindow) {
     ShowWindow(page, SW_HIDE);
     EXPECT_FALSE(IsWindowVisible(page));
     if (byBroadcast)
-      SendMessageA(HWND_BROADCAST, session.Morvex(), 200, 0);
+      SendMessageA(HWND_BROADCAST, session.Morvex(), kShowCode, 0);
     else
-      EXPECT_EQ(session.Command(200, 0), 0);
+      EXPECT_EQ(session.Command(kShowCode, 0), 0);
     EXPECT_TRUE(IsWindowVisible(page)) << byBroadcast;
     EXPECT_EQ(Text(memo), helpText) << byBroadcast;
   }
@@ -333,7 +320,7 @@ TEST_F(HostilePage, AnEndOfWindowThatOthersOnlyClaimEndsNothing) {
 
   // The page still follows the host, its box counts a click, its help text shows as it was.
   ShowWindow(page, SW_HIDE);
-  EXPECT_EQ(session.Command(200, 0), 0);
+  EXPECT_EQ(session.Command(kShowCode, 0), 0);
   EXPECT_TRUE(IsWindowVisible(page));
   EXPECT_EQ(session.Command(12, 400), 0);
   RECT frame{};
@@ -349,14 +336,12 @@ TEST_F(HostilePage, AnEndOfWindowThatOthersOnlyClaimEndsNothing) {
   EXPECT_FALSE(IsWindow(box));
 
   // Posted to a hidden page, from its own thread: still a claim, as its children are all there.
-  ASSERT_EQ(session.Create(arguments), 0);
-  page = session.Page();
-  ASSERT_NE(page, nullptr);
+  ASSERT_TRUE(CreatePage());
   ShowWindow(page, SW_HIDE);
   PostMessageA(page, WM_DESTROY, 0, 0);
   PostMessageA(page, WM_NCDESTROY, 0, 0);
   PumpFor(50);
-  EXPECT_EQ(session.Command(200, 0), 0);
+  EXPECT_EQ(session.Command(kShowCode, 0), 0);
   EXPECT_TRUE(IsWindowVisible(page));
   EXPECT_EQ(session.ModulFree(), 1);
   EXPECT_FALSE(IsWindow(page));
@@ -444,9 +429,7 @@ TEST_F(HostilePage, TheHintGoesWithItsPage) {
   };
   for (const auto& way : ways) {
     if (!IsWindow(page)) {
-      ASSERT_EQ(session.Create(arguments), 0);
-      page = session.Page();
-      ASSERT_NE(page, nullptr);
+      ASSERT_TRUE(CreatePage());
     }
     ASSERT_TRUE(hintShown()) << way.how;
     way.act();
@@ -454,56 +437,9 @@ TEST_F(HostilePage, TheHintGoesWithItsPage) {
     EXPECT_EQ(VisibleHint(), nullptr) << way.how;
     const bool onScreen = IsWindow(page) && IsWindowVisible(page) && !IsIconic(page);
     EXPECT_NE(onScreen, way.leavesTheScreen) << way.how;
-    EXPECT_EQ(session.Command(200, 0), 0);
+    EXPECT_EQ(session.Command(kShowCode, 0), 0);
   }
   DestroyWindow(other);
-}
-
-LRESULT CALLBACK RefusePageWindows(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HCBT_CREATEWND) {
-    wchar_t name[32] = {};
-    GetClassNameW(reinterpret_cast<HWND>(wParam), name, 32);
-    if (lstrcmpW(name, L"PelkForm") == 0)
-      return 1;  // refused, as when the system runs out of window handles
-  }
-  return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-TEST(PageCreation, AWindowTheSystemRefusesIsReportedAndLongHelpTextsShowWhole) {
-  PageSession session;
-  ASSERT_TRUE(session.Loaded()) << session.LoadError();
-  PageArguments arguments;
-  arguments.caption = "Pelk412 refused window";
-  HHOOK hook = SetWindowsHookExA(WH_CBT, RefusePageWindows, nullptr, GetCurrentThreadId());
-  ASSERT_NE(hook, nullptr);
-  {
-    MessageBoxAnswerer report(GetCurrentThreadId(), IDOK);
-    EXPECT_EQ(session.Create(arguments, 200), 0);
-    report.Join();
-    UnhookWindowsHookEx(hook);
-    EXPECT_TRUE(report.Answered()) << "the host shows an empty place and the user learns why";
-    EXPECT_EQ(report.Text().rfind("Die Seite kann nicht angezeigt werden.", 0), 0u)
-        << report.Text();
-  }
-  EXPECT_EQ(session.Page(), nullptr);
-  EXPECT_EQ(session.ModulFree(), 1);
-
-  // The next pages come with a help text longer than any real one (48 KB), shown whole, and
-  // with one that has no end (1 MB, then memory that may not be read), cut at 1 MB. The last
-  // line break ends the memo's last line and is not shown.
-  for (const int helpId : {414, 413}) {
-    SCOPED_TRACE(helpId);
-    arguments.helpId = helpId;
-    EXPECT_EQ(session.Create(arguments), 0);
-    ASSERT_NE(session.Page(), nullptr);
-    HWND memo = VisibleMemo(session.Page());
-    ASSERT_NE(memo, nullptr);
-    const std::size_t length = helpId == 414 ? 48u * 1024u : 1024u * 1024u;
-    const std::wstring shown = WideWindowText(memo);
-    EXPECT_EQ(shown.size(), length - 2u);
-    EXPECT_TRUE(shown == FromWindows1252(std::string(GetHelpText(helpId, 2), length - 2u)));
-    EXPECT_EQ(session.ModulFree(), 1);
-  }
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "tests/win32/PageSession.h"
+#include "tests/win32/OpenPage.h"
 
 namespace pelk {
 namespace {
@@ -33,23 +33,25 @@ bool VerticalBarShown(HWND memo) {
   return (info.rgstate[0] & STATE_SYSTEM_INVISIBLE) == 0;
 }
 
-TEST(MemoScrollBar, ShowsForAnEmptyAndForAFullHelpText) {
+// A page without help texts and one with the tip's own, one after the other.
+class MemoScrollBar : public OpenPage {
+ protected:
+  MemoScrollBar() : OpenPage(MakePage::ByTheTest) {}
+};
+
+TEST_F(MemoScrollBar, ShowsForAnEmptyAndForAFullHelpText) {
   for (int helpId : {0, 412}) {  // no help texts at all; the tip's own
     SCOPED_TRACE(helpId);
-    PageSession session;
-    ASSERT_TRUE(session.Loaded()) << session.LoadError();
-    PageArguments arguments;
-    arguments.caption = "Pelk412 memo bar " + std::to_string(helpId);
     arguments.helpId = helpId;
-    ASSERT_EQ(session.Create(arguments), 0);
-    ASSERT_NE(session.Page(), nullptr);
+    ASSERT_TRUE(CreatePage());
     PumpFor(50);
-    const std::vector<HWND> memos = Memos(session.Page());
+    const std::vector<HWND> memos = Memos(page);
     ASSERT_EQ(memos.size(), 2u);
     for (HWND memo : memos) {
       EXPECT_EQ(GetWindowTextLengthA(memo) == 0, helpId == 0);
       EXPECT_TRUE(VerticalBarShown(memo));
     }
+    EXPECT_EQ(session.ModulFree(), 1);
   }
 }
 

@@ -10,42 +10,32 @@
 #include <string>
 
 #include "collection/MvxHelp/MvxHelp.h"
-#include "tests/win32/ContextMenuEntries.h"
 #include "tests/win32/MessageBoxAnswerer.h"
+#include "tests/win32/OpenPage.h"
+#include "tests/win32/PageCommands.h"
 #include "tests/win32/PageLayout.h"
-#include "tests/win32/PageSession.h"
 #include "tests/win32/ProcessWindows.h"
 #include "tests/win32/RealInput.h"
 
 namespace pelk {
 namespace {
 
-constexpr char kRegeditKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Regedit";
-
-HWND VisibleMemo(HWND page) {
-  HWND memo = nullptr;
-  while ((memo = FindWindowExW(page, memo, L"Edit", nullptr)) != nullptr &&
-         !IsWindowVisible(memo)) {
+// The page under a caption of the host's in Windows-1252, with letters of its own beyond Latin-1
+// (0x80..0x9F), once the run is known to have the code page it was meant to have.
+class OtherCodePage : public OpenPage {
+ protected:
+  OtherCodePage() { arguments.caption = "Kontextmen\xFC \x84Pelk412\x93 \x80"; }
+  void SetUp() override {
+    if (const char* expected = std::getenv("PELK_EXPECT_ACP")) {
+      ASSERT_EQ(GetACP(), static_cast<UINT>(std::atoi(expected))) << "the run's code page";
+    }
+    OpenPage::SetUp();
   }
-  return memo;
-}
+};
 
-TEST(OtherCodePage, OwnTextsAndTheHostsTextsShowAsWritten) {
-  if (const char* expected = std::getenv("PELK_EXPECT_ACP")) {
-    ASSERT_EQ(GetACP(), static_cast<UINT>(std::atoi(expected))) << "the run's code page";
-  }
-  ContextMenuEntries entries;
-  ASSERT_TRUE(entries.Show());
-  PageSession session;
-  ASSERT_TRUE(session.Loaded()) << session.LoadError();
-  // The host's caption in Windows-1252, with letters of its own beyond Latin-1 (0x80..0x9F).
-  PageArguments arguments;
-  arguments.caption = "Kontextmen\xFC \x84Pelk412\x93 \x80";
+TEST_F(OtherCodePage, OwnTextsAndTheHostsTextsShowAsWritten) {
   const std::wstring caption = L"Kontextmen\u00fc \u201ePelk412\u201c \u20ac";
   ASSERT_EQ(FromWindows1252(arguments.caption), caption);
-  ASSERT_EQ(session.Create(arguments), 0);
-  HWND page = session.Page();
-  ASSERT_NE(page, nullptr);
   EXPECT_EQ(WideWindowText(page), caption);
   EXPECT_NE(FindWindowExW(page, nullptr, L"Static", caption.c_str()), nullptr) << "the title";
 
@@ -80,7 +70,7 @@ TEST(OtherCodePage, OwnTextsAndTheHostsTextsShowAsWritten) {
       L"HKEY_CURRENT_USER\\Software\\Pelk412 Tests\\Schl\u00fcssel "
       L"\u201eGr\u00f6\u00dfe\u201c \u20ac";
   ASSERT_EQ(FromWindows1252(GetHelpText(414, 5)), key);
-  const std::wstring regedit = L"Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Regedit";
+  const std::wstring regedit = FromWindows1252(kRegeditKey);
   EXPECT_TRUE(PumpUntil(
       [&] { return ReadWideStringValue(HKEY_CURRENT_USER, regedit, L"LastKey") == key; }));
   // The editor's title is in the run's language: found by its window class.

@@ -4,11 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "collection/MvxHelp/MvxHelp.h"
-#include "tests/win32/BroadcastReceiver.h"
-#include "tests/win32/MessageBoxAnswerer.h"
+#include "tests/HostProtocol.h"
+#include "tests/win32/OpenPage.h"
 #include "tests/win32/PageCommands.h"
 #include "tests/win32/PageLayout.h"
-#include "tests/win32/PageSession.h"
 #include "tests/win32/ProcessWindows.h"
 #include "tests/win32/RealInput.h"
 #include "tests/win32/RegistryFixture.h"
@@ -17,30 +16,27 @@
 namespace pelk {
 namespace {
 
-TEST(PageButtons, InfoListsTheSupportedVersionsInThePagesLanguage) {
+// Each test makes its page: the Info test with other languages and versions.
+class PageButtons : public OpenPage {
+ protected:
+  PageButtons() : OpenPage(MakePage::ByTheTest) {}
+};
+
+TEST_F(PageButtons, InfoListsTheSupportedVersionsInThePagesLanguage) {
   {
-    PageSession session;
-    ASSERT_TRUE(session.Loaded()) << session.LoadError();
-    PageArguments arguments;
-    arguments.caption = "Pelk412 info English";
     arguments.language = 1;
-    arguments.validOsMask = 0x200 | 0x400 | 0x1000 | 0x2000 | 0x20000;
-    ASSERT_EQ(session.Create(arguments), 0);
-    ASSERT_NE(session.Page(), nullptr);
-    EXPECT_EQ(InfoText(session.Page()),
-              "Valid for:\r\n\r\nWindows NT\r\nWindows 2000\r\nWindows XP\r\n");
+    // Bits 13 and 17 stand for versions without a name, which the list leaves out.
+    arguments.validOsMask = kNtBit | k2000Bit | kXpBit | 0x2000 | 0x20000;
+    ASSERT_TRUE(CreatePage());
+    EXPECT_EQ(InfoText(page), "Valid for:\r\n\r\nWindows NT\r\nWindows 2000\r\nWindows XP\r\n");
     EXPECT_EQ(session.ModulChanged(), 0);
+    EXPECT_EQ(session.ModulFree(), 1);
   }
   {
-    PageSession session;
-    ASSERT_TRUE(session.Loaded()) << session.LoadError();
-    PageArguments arguments;
-    arguments.caption = "Pelk412 info German";
     arguments.language = 2;
-    arguments.validOsMask = 0x1FFF;
-    ASSERT_EQ(session.Create(arguments), 0);
-    ASSERT_NE(session.Page(), nullptr);
-    EXPECT_EQ(InfoText(session.Page()),
+    arguments.validOsMask = kEveryNamedVersion;
+    ASSERT_TRUE(CreatePage());
+    EXPECT_EQ(InfoText(page),
               "G\xFCltig f\xFCr:\r\n\r\n"
               "Windows 98 Standard Edition\r\n"
               "Windows 98 Standard Edition A\r\n"
@@ -58,18 +54,12 @@ TEST(PageButtons, InfoListsTheSupportedVersionsInThePagesLanguage) {
   }
 }
 
-TEST(PageButtons, RegistryWritesLastKeyAndStartsTheEditor) {
+TEST_F(PageButtons, RegistryWritesLastKeyAndStartsTheEditor) {
   RegistryValueGuard lastKey(HKEY_CURRENT_USER, kRegeditKey, "LastKey");
   ASSERT_TRUE(WriteStringValue(HKEY_CURRENT_USER, kRegeditKey, "LastKey", "HKEY_CURRENT_USER"));
   ASSERT_EQ(FindProcessWindow(0, "", "Registry Editor"), nullptr)
       << "a registry editor is open already";
-  PageSession session;
-  ASSERT_TRUE(session.Loaded()) << session.LoadError();
-  PageArguments arguments;
-  arguments.caption = "Pelk412 registry jump";
-  ASSERT_EQ(session.Create(arguments), 0);
-  HWND page = session.Page();
-  ASSERT_NE(page, nullptr);
+  ASSERT_TRUE(CreatePage());
 
   ASSERT_TRUE(ClickAt(page, PageLayout::Centre(PageLayout(page).Registry())));
   const std::string expected = GetHelpText(412, 5);
@@ -85,15 +75,8 @@ TEST(PageButtons, RegistryWritesLastKeyAndStartsTheEditor) {
   EXPECT_EQ(session.ModulChanged(), 0);
 }
 
-TEST(PageButtons, F12SwitchesWindowsOnceAndBringsThePageToTheFront) {
-  BroadcastReceiver receiver;
-  PageSession session;
-  ASSERT_TRUE(session.Loaded()) << session.LoadError();
-  PageArguments arguments;
-  arguments.caption = "Pelk412 window switch";
-  ASSERT_EQ(session.Create(arguments), 0);
-  HWND page = session.Page();
-  ASSERT_NE(page, nullptr);
+TEST_F(PageButtons, F12SwitchesWindowsOnceAndBringsThePageToTheFront) {
+  ASSERT_TRUE(CreatePage());
   const PageLayout layout(page);
 
   // The user clicks into the page; then another window comes over it without the keyboard.
@@ -114,23 +97,17 @@ TEST(PageButtons, F12SwitchesWindowsOnceAndBringsThePageToTheFront) {
   ASSERT_EQ(GetForegroundWindow(), page);
 
   ASSERT_TRUE(PressKey(VK_F12));
-  EXPECT_TRUE(PumpUntil([&] { return receiver.Count(200, 0) > 0; }));
+  EXPECT_TRUE(PumpUntil([&] { return receiver.Count(kShowCode, 0) > 0; }));
   EXPECT_TRUE(PumpUntil([&] { return WindowIsAt(page, layout.Background()); }));
   // A second broadcast would come from the page's own handling of the first.
   PumpFor(100);
-  EXPECT_EQ(receiver.Count(200, 0), 1);
+  EXPECT_EQ(receiver.Count(kShowCode, 0), 1);
   EXPECT_EQ(receiver.All().size(), 1u);
   DestroyWindow(cover);
 }
 
-TEST(PageButtons, TheRealPointerLightsUpEachButtonAndLeavesItAsItWas) {
-  PageSession session;
-  ASSERT_TRUE(session.Loaded()) << session.LoadError();
-  PageArguments arguments;
-  arguments.caption = "Pelk412 hover";
-  ASSERT_EQ(session.Create(arguments), 0);
-  HWND page = session.Page();
-  ASSERT_NE(page, nullptr);
+TEST_F(PageButtons, TheRealPointerLightsUpEachButtonAndLeavesItAsItWas) {
+  ASSERT_TRUE(CreatePage());
   const PageLayout layout(page);
   MovePointerAway();
   for (const RECT& button : {layout.Ok(), layout.Undo(), layout.Info(), layout.Registry()}) {

@@ -5,6 +5,8 @@
 
 namespace pelk {
 
+// The collection's settings of the user: "BSControl", and a tip's own values.
+constexpr char kSettingsKey[] = "SOFTWARE\\Morvex\\Quillobox";
 // Where the registry editor's "LastKey" lives.
 constexpr char kRegeditKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Regedit";
 

@@ -5,8 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "collection/MvxHelp/MvxHelp.h"
-#include "tests/win32/ContextMenuEntries.h"
-#include "tests/win32/PageSession.h"
+#include "tests/win32/OpenPage.h"
 
 namespace pelk {
 namespace {
@@ -19,17 +18,18 @@ std::string WindowText(HWND window) {
   return text;
 }
 
-TEST(PageContents, TitleHelpTextsAndCaptionsFollowTheHostAndTheLanguage) {
+// One page in each language, one after the other.
+class PageContents : public OpenPage {
+ protected:
+  PageContents() : OpenPage(MakePage::ByTheTest) {}
+};
+
+TEST_F(PageContents, TitleHelpTextsAndCaptionsFollowTheHostAndTheLanguage) {
   for (int language : {0, 1}) {
     SCOPED_TRACE(language);
-    PageSession session;
-    ASSERT_TRUE(session.Loaded()) << session.LoadError();
-    PageArguments arguments;
     arguments.caption = language == 1 ? "Pelk412 contents English" : "Pelk412 Inhalt \xC4\xD6\xDC";
     arguments.language = language;
-    ASSERT_EQ(session.Create(arguments), 0);
-    HWND page = session.Page();
-    ASSERT_NE(page, nullptr);
+    ASSERT_TRUE(CreatePage());
 
     HWND title = FindChildByText(page, arguments.caption);
     ASSERT_NE(title, nullptr) << "the title shows the host's caption";
@@ -53,6 +53,7 @@ TEST(PageContents, TitleHelpTextsAndCaptionsFollowTheHostAndTheLanguage) {
     EXPECT_EQ(WindowText(box), language == 1 ? "Show Contextmenu for File-Operations"
                                              : "Kontextmen\xFC f\xFCr Datei-Operationen anzeigen");
     EXPECT_EQ(PageCheckBox(page, 1 - language), nullptr);
+    EXPECT_EQ(session.ModulFree(), 1);
   }
 }
 

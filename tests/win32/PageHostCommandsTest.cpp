@@ -1,16 +1,14 @@
-// The host's side of the registered "Morvex" message against the real page under Wine.
+// The host's side of the registered host message against the real page under Wine.
 #include "platform/win32/WindowsApi.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "tests/win32/BroadcastReceiver.h"
-#include "tests/win32/ContextMenuEntries.h"
+#include "tests/HostProtocol.h"
 #include "tests/win32/MessageBoxAnswerer.h"
 #include "tests/win32/OpenPage.h"
 #include "tests/win32/PageLayout.h"
-#include "tests/win32/PageSession.h"
 #include "tests/win32/RealInput.h"
 
 namespace pelk {
@@ -54,9 +52,9 @@ class CoverWindow {
   HWND window_ = nullptr;
 };
 
-class PageCommands : public OpenPage {};
+class PageHostCommands : public OpenPage {};
 
-TEST_F(PageCommands, CloseDestroysThePageAndEveryExportStaysSafe) {
+TEST_F(PageHostCommands, CloseDestroysThePageAndEveryExportStaysSafe) {
   const PageLayout layout(page);
   ASSERT_TRUE(ClickAt(page, layout.CheckBoxSquare()));
   ASSERT_TRUE(PumpUntil([&] { return session.ModulChanged() == 1; }));
@@ -73,16 +71,16 @@ TEST_F(PageCommands, CloseDestroysThePageAndEveryExportStaysSafe) {
   EXPECT_EQ(session.ModulFree(), 1);
 }
 
-TEST_F(PageCommands, CloseDuringThePagesOwnOkBroadcast) {
+TEST_F(PageHostCommands, CloseDuringThePagesOwnOkBroadcast) {
   const PageLayout layout(page);
   ASSERT_TRUE(ClickAt(page, layout.CheckBoxSquare()));
   ASSERT_TRUE(PumpUntil([&] { return session.ModulChanged() == 1; }));
-  receiver.AnswerWithCommand(9999, page, 0, 0);
+  receiver.AnswerWithCommand(kOkCode, page, 0, 0);
 
   ASSERT_TRUE(ClickAt(page, PageLayout::Centre(layout.Ok())));
   ASSERT_TRUE(PumpUntil([&] { return !IsWindow(page); }));
   EXPECT_TRUE(receiver.Answered());
-  EXPECT_EQ(receiver.Count(9999, 2), 1);
+  EXPECT_EQ(receiver.Count(kOkCode, 2), 1);
   EXPECT_TRUE(entries.BothHiddenKeysKept()) << "OK wrote before it broadcast";
   // Whatever the page had queued for itself must find it gone without harm.
   PumpFor(100);
@@ -93,7 +91,7 @@ TEST_F(PageCommands, CloseDuringThePagesOwnOkBroadcast) {
   EXPECT_EQ(session.ModulFree(), 1);
 }
 
-TEST_F(PageCommands, MoveAndSizeThePage) {
+TEST_F(PageHostCommands, MoveAndSizeThePage) {
   const RECT start = WindowRect(page);
   const int width = start.right - start.left;
   const int height = start.bottom - start.top;
@@ -123,7 +121,7 @@ TEST_F(PageCommands, MoveAndSizeThePage) {
   EXPECT_EQ(client.bottom, 476);
 
   // Codes that are no command leave the page as it is; the reply is 0 throughout.
-  for (WPARAM code : {1u, 9u, 14u, 99u, 100u, 101u, 199u, 201u, 9999u}) {
+  for (WPARAM code : {1u, 9u, 14u, 99u, 100u, 101u, 199u, 201u, kOkCode}) {
     EXPECT_EQ(session.Command(code, 5), 0) << code;
     EXPECT_TRUE(SameRect(WindowRect(page), now)) << code;
     EXPECT_TRUE(IsWindowVisible(page)) << code;
@@ -136,22 +134,22 @@ TEST_F(PageCommands, MoveAndSizeThePage) {
   EXPECT_TRUE(answer.Answered());
 }
 
-TEST_F(PageCommands, ShowBringsThePageToTheFront) {
+TEST_F(PageHostCommands, ShowBringsThePageToTheFront) {
   const PageLayout layout(page);
   CoverWindow cover(page);
   cover.Raise(true);
   ASSERT_TRUE(PumpUntil([&] { return !WindowIsAt(page, layout.Background()); }));
 
-  EXPECT_EQ(session.Command(200, 0), 0);
+  EXPECT_EQ(session.Command(kShowCode, 0), 0);
   EXPECT_TRUE(PumpUntil([&] { return WindowIsAt(page, layout.Background()); }));
   EXPECT_TRUE(IsWindowVisible(page));
 
   // Another window broadcasting the switch has the same effect, with any argument.
   cover.Raise(true);
   ASSERT_TRUE(PumpUntil([&] { return !WindowIsAt(page, layout.Background()); }));
-  SendMessageA(HWND_BROADCAST, session.Morvex(), 200, 7);
+  SendMessageA(HWND_BROADCAST, session.Morvex(), kShowCode, 7);
   EXPECT_TRUE(PumpUntil([&] { return WindowIsAt(page, layout.Background()); }));
-  EXPECT_EQ(receiver.Count(200, 7), 1);
+  EXPECT_EQ(receiver.Count(kShowCode, 7), 1);
   EXPECT_EQ(receiver.All().size(), 1u) << "the page answers a switch with no broadcast";
 
   // Minimised by the user or the host, and moved by the host meanwhile: show puts it back at
@@ -165,7 +163,7 @@ TEST_F(PageCommands, ShowBringsThePageToTheFront) {
       EXPECT_EQ(session.Command(10, start.left + 30), 0);
       OffsetRect(&expected, 30, 0);
     }
-    EXPECT_EQ(session.Command(200, 0), 0);
+    EXPECT_EQ(session.Command(kShowCode, 0), 0);
     ASSERT_TRUE(PumpUntil([&] { return !IsIconic(page); })) << moved;
     const RECT shown = WindowRect(page);
     EXPECT_TRUE(SameRect(shown, expected)) << moved << ": " << shown.left << "," << shown.top;
@@ -175,7 +173,7 @@ TEST_F(PageCommands, ShowBringsThePageToTheFront) {
   EXPECT_EQ(WindowRect(page).top, start.top + 20);
 }
 
-TEST_F(PageCommands, NegativeParametersAreRefusedAndReported) {
+TEST_F(PageHostCommands, NegativeParametersAreRefusedAndReported) {
   const RECT start = WindowRect(page);
   struct Message {
     WPARAM code;

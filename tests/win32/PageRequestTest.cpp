@@ -4,32 +4,25 @@
 #include <gtest/gtest.h>
 
 #include "collection/MvxHelp/MvxHelp.h"
-#include "tests/win32/BroadcastReceiver.h"
-#include "tests/win32/ContextMenuEntries.h"
+#include "tests/HostProtocol.h"
 #include "tests/win32/MessageBoxAnswerer.h"
 #include "tests/win32/OpenPage.h"
 #include "tests/win32/PageCommands.h"
 #include "tests/win32/PageLayout.h"
-#include "tests/win32/PageSession.h"
 #include "tests/win32/ProcessWindows.h"
 #include "tests/win32/RealInput.h"
 
 namespace pelk {
 namespace {
 
-constexpr char kSettingsKey[] = "SOFTWARE\\Morvex\\Quillobox";
+// Each test arranges the entries, the setting or the arguments, and then makes its page.
+class PageRequest : public OpenPage {
+ protected:
+  PageRequest() : OpenPage(MakePage::ByTheTest) {}
+};
 
-TEST(PageRequest, UserClearsTheBoxAndOkHidesBothEntries) {
-  ContextMenuEntries entries;
-  ASSERT_TRUE(entries.Show());
-  BroadcastReceiver receiver;
-  PageSession session;
-  ASSERT_TRUE(session.Loaded()) << session.LoadError();
-  PageArguments arguments;
-  arguments.caption = "Pelk412 typical request";
-  ASSERT_EQ(session.Create(arguments), 0);
-  HWND page = session.Page();
-  ASSERT_NE(page, nullptr);
+TEST_F(PageRequest, UserClearsTheBoxAndOkHidesBothEntries) {
+  ASSERT_TRUE(CreatePage());
 
   RECT bounds{};
   GetWindowRect(page, &bounds);
@@ -53,8 +46,8 @@ TEST(PageRequest, UserClearsTheBoxAndOkHidesBothEntries) {
   EXPECT_TRUE(receiver.All().empty());
 
   ASSERT_TRUE(ClickAt(page, PageLayout::Centre(layout.Ok())));
-  ASSERT_TRUE(PumpUntil([&] { return receiver.CountCode(9999) > 0; }));
-  EXPECT_EQ(receiver.Count(9999, 2), 1);
+  ASSERT_TRUE(PumpUntil([&] { return receiver.CountCode(kOkCode) > 0; }));
+  EXPECT_EQ(receiver.Count(kOkCode, 2), 1);
   EXPECT_EQ(receiver.All().size(), 1u);
   EXPECT_TRUE(entries.BothHiddenKeysKept());
   EXPECT_EQ(session.ModulChanged(), 2);
@@ -65,17 +58,9 @@ TEST(PageRequest, UserClearsTheBoxAndOkHidesBothEntries) {
   EXPECT_TRUE(entries.BothHiddenKeysKept());
 }
 
-TEST(PageRequest, UndoThenSaveChangesWritesTheClassIdsAndReportsRestore) {
-  ContextMenuEntries entries;
+TEST_F(PageRequest, UndoThenSaveChangesWritesTheClassIdsAndReportsRestore) {
   ASSERT_TRUE(entries.Hide());
-  BroadcastReceiver receiver;
-  PageSession session;
-  ASSERT_TRUE(session.Loaded()) << session.LoadError();
-  PageArguments arguments;
-  arguments.caption = "Pelk412 undo and save";
-  ASSERT_EQ(session.Create(arguments), 0);
-  HWND page = session.Page();
-  ASSERT_NE(page, nullptr);
+  ASSERT_TRUE(CreatePage());
   HWND box = PageCheckBox(page, 0);
   ASSERT_NE(box, nullptr);
   EXPECT_FALSE(IsChecked(box));
@@ -93,7 +78,7 @@ TEST(PageRequest, UndoThenSaveChangesWritesTheClassIdsAndReportsRestore) {
   EXPECT_TRUE(entries.BothShown());
   EXPECT_EQ(ValueType(HKEY_CLASSES_ROOT, kCopyToKey, ""), static_cast<DWORD>(REG_SZ));
   EXPECT_EQ(ValueType(HKEY_CLASSES_ROOT, kMoveToKey, ""), static_cast<DWORD>(REG_SZ));
-  EXPECT_EQ(receiver.Count(9999, 1), 1);
+  EXPECT_EQ(receiver.Count(kOkCode, 1), 1);
   EXPECT_EQ(receiver.All().size(), 1u);
   EXPECT_EQ(session.ModulChanged(), 2);
   EXPECT_EQ(session.ModulNr(), 1);
@@ -105,18 +90,15 @@ TEST(PageRequest, UndoThenSaveChangesWritesTheClassIdsAndReportsRestore) {
   EXPECT_EQ(session.ModulFree(), 1);
 }
 
-class PageForALimitedUser : public OpenPage {};
-
-TEST_F(PageForALimitedUser, SavesWhatIsInEffectAndIsRefusedOnlyAChange) {
+TEST_F(PageRequest, ForALimitedUserSavesWhatIsInEffectAndIsRefusedOnlyAChange) {
+  ASSERT_TRUE(CreatePage());
   for (const bool shown : {true, false}) {
     SCOPED_TRACE(shown);
     if (!shown) {  // a page made again over hidden entries
       ASSERT_EQ(session.ModulFree(), 1);
       ASSERT_TRUE(entries.Hide());
       receiver.Clear();
-      ASSERT_EQ(session.Create(arguments), 0);
-      page = session.Page();
-      ASSERT_NE(page, nullptr);
+      ASSERT_TRUE(CreatePage());
     }
     auto unchanged = [&] { return shown ? entries.BothShown() : entries.BothHiddenKeysKept(); };
     // Readable but not writable, as the classes root is to a user without administrator rights.
@@ -135,7 +117,7 @@ TEST_F(PageForALimitedUser, SavesWhatIsInEffectAndIsRefusedOnlyAChange) {
       ASSERT_TRUE(ClickAt(page, layout.CheckBoxSquare()));
       ASSERT_TRUE(ClickAt(page, layout.CheckBoxSquare()));
       ASSERT_TRUE(ClickAt(page, PageLayout::Centre(layout.Ok())));
-      EXPECT_TRUE(PumpUntil([&] { return receiver.Count(9999, 2) == 2; }));
+      EXPECT_TRUE(PumpUntil([&] { return receiver.Count(kOkCode, 2) == 2; }));
       reports.Join();
       EXPECT_EQ(reports.Answered(), 0);
     }
@@ -152,28 +134,19 @@ TEST_F(PageForALimitedUser, SavesWhatIsInEffectAndIsRefusedOnlyAChange) {
       EXPECT_NE(report.Text().find("kann nicht geschrieben werden"), std::string::npos)
           << report.Text();
     }
-    EXPECT_EQ(receiver.CountCode(9999), 2);
+    EXPECT_EQ(receiver.CountCode(kOkCode), 2);
     EXPECT_TRUE(unchanged());
   }
 }
 
-TEST(PageRequest, LockedPageNeitherReadsNorWritesTheEntries) {
-  ContextMenuEntries entries;
-  ASSERT_TRUE(entries.Show());
+TEST_F(PageRequest, LockedPageNeitherReadsNorWritesTheEntries) {
   RegistryValueGuard setting(HKEY_CURRENT_USER, kSettingsKey, "BSControl");
   ASSERT_TRUE(RemoveValue(HKEY_CURRENT_USER, kSettingsKey, "BSControl"));
   RegistryValueGuard lastKey(HKEY_CURRENT_USER, kRegeditKey, "LastKey");
   ASSERT_TRUE(RemoveValue(HKEY_CURRENT_USER, kRegeditKey, "LastKey"));
-  BroadcastReceiver receiver;
-  PageSession session;
-  ASSERT_TRUE(session.Loaded()) << session.LoadError();
-  PageArguments arguments;
-  arguments.caption = "Pelk412 locked page";
-  arguments.osType = 13;
-  arguments.validOsMask = 0x800;
-  ASSERT_EQ(session.Create(arguments), 0);
-  HWND page = session.Page();
-  ASSERT_NE(page, nullptr);
+  arguments.osType = kOsTypeXp;
+  arguments.validOsMask = kMeBit;
+  ASSERT_TRUE(CreatePage());
   EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, kSettingsKey)) << "first start creates the key";
   EXPECT_EQ(ValueType(HKEY_CURRENT_USER, kSettingsKey, "BSControl"), static_cast<DWORD>(REG_NONE));
 
@@ -214,20 +187,13 @@ TEST(PageRequest, LockedPageNeitherReadsNorWritesTheEntries) {
   // Saving a page that never read the entries must not delete them.
   EXPECT_EQ(session.ModulSaveChanges(), 1);
   EXPECT_TRUE(entries.BothShown());
-  EXPECT_EQ(receiver.Count(9999, 2), 1) << "the OK step itself still runs";
+  EXPECT_EQ(receiver.Count(kOkCode, 2), 1) << "the OK step itself still runs";
   EXPECT_EQ(session.ModulFree(), 1);
 }
 
-TEST(PageRequest, ASettingOfTheWrongTypeIsReportedOnceAndThePageWritesNothing) {
-  ContextMenuEntries entries;
-  ASSERT_TRUE(entries.Show());
+TEST_F(PageRequest, ASettingOfTheWrongTypeIsReportedOnceAndThePageWritesNothing) {
   RegistryValueGuard setting(HKEY_CURRENT_USER, kSettingsKey, "BSControl");
   ASSERT_TRUE(WriteStringValue(HKEY_CURRENT_USER, kSettingsKey, "BSControl", "1"));
-  BroadcastReceiver receiver;
-  PageSession session;
-  ASSERT_TRUE(session.Loaded()) << session.LoadError();
-  PageArguments arguments;
-  arguments.caption = "Pelk412 bad setting";
   {
     MessageBoxAnswerer report(GetCurrentThreadId(), IDOK);
     ASSERT_EQ(session.Create(arguments), 0);
@@ -235,7 +201,7 @@ TEST(PageRequest, ASettingOfTheWrongTypeIsReportedOnceAndThePageWritesNothing) {
     EXPECT_TRUE(report.Answered()) << "the failed read is reported";
     EXPECT_FALSE(report.Text().empty());
   }
-  HWND page = session.Page();
+  page = session.Page();
   ASSERT_NE(page, nullptr) << "the page is still created and shown";
   HWND box = PageCheckBox(page, 0);
   ASSERT_NE(box, nullptr);

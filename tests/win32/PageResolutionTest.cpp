@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "tests/HostProtocol.h"
 #include "tests/win32/ChildProcess.h"
 #include "tests/win32/PageSession.h"
 #include "tests/win32/ProcessWindows.h"
@@ -73,7 +74,7 @@ void WatchHost(void* context) {
   if (HWND title = FindChildByText(page, kCaption))
     watch.title = ClientRectOf(title, page);
   // The host's close command ends the page, and with it the host's run.
-  SendMessageA(page, RegisterWindowMessageA("Morvex"), 0, 0);
+  SendMessageA(page, RegisterWindowMessageA(kHostMessageName), 0, 0);
   watch.closed = true;
 }
 

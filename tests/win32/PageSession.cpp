@@ -35,7 +35,8 @@ BOOL CALLBACK MatchVisibleClass(HWND hwnd, LPARAM context) {
   auto* search = reinterpret_cast<ClassSearch*>(context);
   char name[64] = {};
   GetClassNameA(hwnd, name, sizeof name);
-  if (lstrcmpA(name, search->className) == 0 && IsWindowVisible(hwnd)) {
+  // Class names compare regardless of case, as the system compares them.
+  if (lstrcmpiA(name, search->className) == 0 && IsWindowVisible(hwnd)) {
     search->found = hwnd;
     return FALSE;
   }
@@ -94,6 +95,12 @@ HWND FindVisibleWindow(const char* className, DWORD threadId) {
 
 HWND VisibleHint() {
   return FindVisibleWindow("PelkHint", GetCurrentThreadId());
+}
+
+HWND VisibleMemo(HWND page) {
+  ClassSearch search{"Edit"};
+  EnumChildWindows(page, &MatchVisibleClass, reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 PageSession::PageSession(const char* library) : tip_(library) {

@@ -1,6 +1,7 @@
 #pragma once
 #include "collection/host/TipLoader.h"
 #include "platform/win32/WindowsApi.h"
+#include "tests/HostProtocol.h"
 
 #include <functional>
 #include <string>
@@ -15,11 +16,11 @@ struct PageArguments {
   int top = 40;
   int width = 0;   // 0: the window width for a 292-pixel client area
   int height = 0;  // 0: the window height for a 426-pixel client area
-  int osType = 13;
+  int osType = kOsTypeXp;
   int language = 0;
   std::string caption = "Pelk412 test page";
   std::string hint = "hint";
-  int validOsMask = 0x1000;
+  int validOsMask = kXpBit;
   int helpId = 412;
 };
 
@@ -65,7 +66,7 @@ class PageSession {
   int ModulSaveChanges();
   int ModulNr() const;
 
-  // The registered "Morvex" message.
+  // The registered host message.
   UINT Morvex() const { return morvex_; }
   // Sends the host's command to the page's window and returns the reply.
   LRESULT Command(WPARAM code, LPARAM value);
@@ -80,7 +81,7 @@ class PageSession {
   void CheckExports(const char* library);
 
   // Registered before the library is loaded, as a host does.
-  UINT morvex_ = RegisterWindowMessageA("Morvex");
+  UINT morvex_ = RegisterWindowMessageA(kHostMessageName);
   TipLoader tip_;
   bool created_ = false;
   bool freed_ = false;
@@ -105,5 +106,8 @@ HWND FindVisibleWindow(const char* className, DWORD threadId);
 
 // The page's hint window while it shows on this thread's screen, or null.
 HWND VisibleHint();
+
+// The page's help text that shows, the one of the page's language (a visible Edit child).
+HWND VisibleMemo(HWND page);
 
 }  // namespace pelk

@@ -122,6 +122,22 @@ bool WriteDwordValue(HKEY root, const std::string& path, const std::string& name
                                reinterpret_cast<const BYTE*>(&data), sizeof data) == ERROR_SUCCESS;
 }
 
+void DeleteTree(HKEY root, const std::string& path) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(root, path.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+    return;
+  char name[256];
+  for (;;) {
+    DWORD length = sizeof name;
+    if (RegEnumKeyExA(key, 0, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
+      break;
+    }
+    DeleteTree(key, name);
+  }
+  RegCloseKey(key);
+  RegDeleteKeyA(root, path.c_str());
+}
+
 bool RemoveValue(HKEY root, const std::string& path, const std::string& name) {
   {
     Key key(root, path, false, KEY_WRITE);

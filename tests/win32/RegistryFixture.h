@@ -25,6 +25,8 @@ bool WriteStringValue(HKEY root, const std::string& path, const std::string& nam
 bool WriteDwordValue(HKEY root, const std::string& path, const std::string& name, DWORD data);
 // Removes the value when it exists; true if it is gone afterwards.
 bool RemoveValue(HKEY root, const std::string& path, const std::string& name);
+// Deletes the key and everything below it.
+void DeleteTree(HKEY root, const std::string& path);
 
 // Keeps one value as it was: remembers it (and which keys on its path existed) when made, and
 // on destruction puts the value back, or deletes it, and deletes the keys the test left behind

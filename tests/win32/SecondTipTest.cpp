@@ -7,9 +7,11 @@
 
 #include <string>
 
+#include "tests/HostProtocol.h"
 #include "tests/win32/BroadcastReceiver.h"
 #include "tests/win32/ChildProcess.h"
 #include "tests/win32/ContextMenuEntries.h"
+#include "tests/win32/PageCommands.h"
 #include "tests/win32/PageLayout.h"
 #include "tests/win32/PageSession.h"
 #include "tests/win32/RealInput.h"
@@ -18,8 +20,9 @@
 namespace pelk {
 namespace {
 
-constexpr char kSettingsKey[] = "SOFTWARE\\Morvex\\Quillobox";
-
+// Not on OpenPage: the stand-in host runs first, in a process of its own, and its page's OK
+// broadcast would wait on a receiver of this process, which reads no messages while it waits for
+// the host.
 TEST(SecondTip, ItsOwnLibraryShowsItsPageAndWritesItsValueOnOk) {
   RegistryValueGuard value(HKEY_CURRENT_USER, kSettingsKey, "SecondTip");
   ASSERT_TRUE(RemoveValue(HKEY_CURRENT_USER, kSettingsKey, "SecondTip"));
@@ -54,7 +57,7 @@ TEST(SecondTip, ItsOwnLibraryShowsItsPageAndWritesItsValueOnOk) {
   ASSERT_TRUE(ClickAt(page, layout.CheckBoxSquare()));
   ASSERT_TRUE(PumpUntil([&] { return session.ModulChanged() == 1; }));
   ASSERT_TRUE(ClickAt(page, PageLayout::Centre(layout.Ok())));
-  ASSERT_TRUE(PumpUntil([&] { return receiver.Count(9999, 2) == 1; }));
+  ASSERT_TRUE(PumpUntil([&] { return receiver.Count(kOkCode, 2) == 1; }));
   EXPECT_EQ(ReadDwordValue(HKEY_CURRENT_USER, kSettingsKey, "SecondTip"), 1u);
   EXPECT_EQ(session.ModulChanged(), 2);
   EXPECT_EQ(session.ModulFree(), 1);

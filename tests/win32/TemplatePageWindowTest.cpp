@@ -14,6 +14,7 @@
 #include "platform/gui/TPanel.h"
 #include "platform/win32/Win32System.h"
 #include "template/TfrmTippTemplate.h"
+#include "tests/HostProtocol.h"
 #include "tests/win32/MessageBoxAnswerer.h"
 #include "tests/win32/PageSession.h"
 #include "tests/win32/RealInput.h"
@@ -63,8 +64,8 @@ class TemplatePageWindow : public ::testing::Test {
  protected:
   void SetUp() override {
     // A supported Windows version, so the creation handler leaves every button enabled.
-    state.OsType = 10;
-    state.ValidOsMask = 0x200;
+    state.OsType = kOsTypeNt;
+    state.ValidOsMask = kNtBit;
     page = CreateForm<TWatchedPage>(system.Services(), state);
     page->Show();
     PumpFor(150);

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "tests/HostProtocol.h"
 #include "tests/win32/BroadcastReceiver.h"
 #include "tests/win32/PageSession.h"
 #include "tests/win32/RealInput.h"
@@ -75,20 +76,20 @@ TEST(TestHarness, ReceiverRecordsBroadcastsAndAnswersOneWithACommand) {
   BroadcastReceiver receiver;
   struct Target {
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-      if (message == RegisterWindowMessageA("Morvex") && wParam == 0)
+      if (message == RegisterWindowMessageA(kHostMessageName) && wParam == 0)
         SetWindowTextA(hwnd, "closed");
       return DefWindowProcA(hwnd, message, wParam, lParam);
     }
   };
   SetWindowLongPtrA(target, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Target::Proc));
-  receiver.AnswerWithCommand(9999, target, 0, 0);
-  const UINT morvex = RegisterWindowMessageA("Morvex");
-  SendMessageA(HWND_BROADCAST, morvex, 200, 0);
-  SendMessageA(HWND_BROADCAST, morvex, 9999, 2);
-  SendMessageA(HWND_BROADCAST, morvex, 9999, 2);
-  EXPECT_EQ(receiver.Count(200, 0), 1);
-  EXPECT_EQ(receiver.Count(9999, 2), 2);
-  EXPECT_EQ(receiver.CountCode(9999), 2);
+  receiver.AnswerWithCommand(kOkCode, target, 0, 0);
+  const UINT morvex = RegisterWindowMessageA(kHostMessageName);
+  SendMessageA(HWND_BROADCAST, morvex, kShowCode, 0);
+  SendMessageA(HWND_BROADCAST, morvex, kOkCode, 2);
+  SendMessageA(HWND_BROADCAST, morvex, kOkCode, 2);
+  EXPECT_EQ(receiver.Count(kShowCode, 0), 1);
+  EXPECT_EQ(receiver.Count(kOkCode, 2), 2);
+  EXPECT_EQ(receiver.CountCode(kOkCode), 2);
   EXPECT_TRUE(receiver.Answered());
   char title[32] = "";
   GetWindowTextA(target, title, sizeof title);

@@ -7,7 +7,9 @@
 
 #include "collection/MvxHelp/MvxHelp.h"
 #include "platform/Windows1252.h"
+#include "platform/win32/Win32RegistryStore.h"
 #include "platform/win32/Win32System.h"
+#include "tests/HostProtocol.h"
 #include "tests/win32/ChildProcess.h"
 #include "tests/win32/MessageBoxAnswerer.h"
 
@@ -27,12 +29,12 @@ LRESULT CALLBACK RecordingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
   return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-TEST(Win32WindowMessages, RegisteredIdIsStableAndBroadcastReachesOurHiddenWindow) {
+TEST(Win32Services, ARegisteredMessageIdIsStableAndItsBroadcastReachesOurHiddenWindow) {
   Win32WindowMessages messages;
-  const std::uint32_t morvex = messages.RegisterMessage("Morvex");
+  const std::uint32_t morvex = messages.RegisterMessage(kHostMessageName);
   EXPECT_GE(morvex, 0xC000u);
   EXPECT_LE(morvex, 0xFFFFu);
-  EXPECT_EQ(messages.RegisterMessage("Morvex"), morvex);
+  EXPECT_EQ(messages.RegisterMessage(kHostMessageName), morvex);
   EXPECT_NE(messages.RegisterMessage("PelkTestOther"), morvex);
 
   WNDCLASSA windowClass{};
@@ -45,17 +47,17 @@ TEST(Win32WindowMessages, RegisteredIdIsStableAndBroadcastReachesOurHiddenWindow
   ASSERT_NE(window, nullptr);
   std::vector<Received> received;
   g_received = &received;
-  messages.Broadcast(morvex, 9999, 2);
+  messages.Broadcast(morvex, kOkCode, 2);
   g_received = nullptr;
   DestroyWindow(window);
   UnregisterClassA("PelkRecordingWindow", windowClass.hInstance);
   ASSERT_EQ(received.size(), 1u);
   EXPECT_EQ(received[0].message, morvex);
-  EXPECT_EQ(received[0].wParam, 9999u);
+  EXPECT_EQ(received[0].wParam, kOkCode);
   EXPECT_EQ(received[0].lParam, 2);
 }
 
-TEST(Win32Screen, ReportsTheScreensResolution) {
+TEST(Win32Services, TheScreenReportsItsResolution) {
   Win32Screen screen;
   HDC dc = GetDC(nullptr);
   const int expected = GetDeviceCaps(dc, LOGPIXELSX);
@@ -64,7 +66,7 @@ TEST(Win32Screen, ReportsTheScreensResolution) {
   EXPECT_GT(expected, 0);
 }
 
-TEST(Win32Dialogs, MessageBoxesShowTheTextAndReportTheButton) {
+TEST(Win32Services, MessageBoxesShowTheTextAndReportTheButton) {
   Win32Dialogs dialogs;
   {
     MessageBoxAnswerer answer(GetCurrentThreadId(), IDYES);
@@ -94,7 +96,7 @@ TEST(Win32Dialogs, MessageBoxesShowTheTextAndReportTheButton) {
             static_cast<unsigned>(MB_OKCANCEL | MB_ICONWARNING));
 }
 
-TEST(Win32Shutdown, TokenPrivilegeStepsWorkWithoutEndingTheSession) {
+TEST(Win32Services, TheShutdownsTokenPrivilegeStepsWorkWithoutEndingTheSession) {
   Win32Shutdown shutdown;
   const std::optional<Luid> privilege = shutdown.LookupPrivilegeValue("SeShutdownPrivilege");
   ASSERT_TRUE(privilege.has_value());
@@ -111,7 +113,7 @@ TEST(Win32Shutdown, TokenPrivilegeStepsWorkWithoutEndingTheSession) {
   EXPECT_FALSE(queryOnly->AdjustPrivilege(*privilege, kSePrivilegeEnabled));
 }
 
-TEST(Win32Shell, StartsAProgramAndNotifiesTheShell) {
+TEST(Win32Services, TheShellStartsAProgramAndIsNotified) {
   Win32Shell shell;
   const std::string folder = MakeTempFolder("pelk_shell");
   const std::string marker = folder + "\\started.txt";
@@ -134,7 +136,7 @@ TEST(Win32Shell, StartsAProgramAndNotifiesTheShell) {
       << windows;
 }
 
-TEST(MvxHelp, TextsOfTheTipByIdAndKindAndNullForTheRest) {
+TEST(Win32Services, TheHelpLibraryGivesTheTipsTextsByIdAndKindAndNullForTheRest) {
   const std::string german = GetHelpText(412, 2);
   const std::string english = GetHelpText(412, 4);
   EXPECT_NE(german.find("Kontextmen\xFC"), std::string::npos);
@@ -155,6 +157,15 @@ TEST(MvxHelp, TextsOfTheTipByIdAndKindAndNullForTheRest) {
   ASSERT_NE(library, nullptr);
   EXPECT_NE(GetProcAddress(library, "GetHelpText"), nullptr);
   EXPECT_EQ(GetProcAddress(library, "GetHelpText@8"), nullptr);
+}
+
+TEST(Win32Services, TheSystemHandsOutOneRealServiceOfEachKind) {
+  Win32System system;
+  SystemServices services = system.Services();
+  EXPECT_EQ(&services.registry, &system.Services().registry);
+  EXPECT_NE(dynamic_cast<Win32RegistryStore*>(&services.registry), nullptr);
+  EXPECT_EQ(services.help.GetHelpText(412, 5),
+            "HKEY_CLASSES_ROOT\\AllFileSystemObjects\\shellex\\ContextMenuHandlers");
 }
 
 }  // namespace

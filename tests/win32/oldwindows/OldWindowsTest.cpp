@@ -11,6 +11,7 @@
 #include <string>
 
 #include "collection/MvxHelp/MvxHelp.h"
+#include "tests/HostProtocol.h"
 #include "tests/win32/BroadcastReceiver.h"
 #include "tests/win32/ChildProcess.h"
 #include "tests/win32/ContextMenuEntries.h"
@@ -66,7 +67,7 @@ TEST(OldWindows, TheDllLoadsAndTheWholeJobWorks) {
     PageSession session(load.Module());
     PageArguments arguments;
     arguments.osType = system.osType;
-    arguments.validOsMask = 0x1FFF;
+    arguments.validOsMask = kEveryNamedVersion;
     arguments.caption = std::string("Kontextmen\xFC auf ") + system.name;
     ASSERT_EQ(session.Create(arguments), 0);
     const HWND page = session.Page();
@@ -111,7 +112,7 @@ TEST(OldWindows, TheDllLoadsAndTheWholeJobWorks) {
     EXPECT_FALSE(IsChecked(box));
     EXPECT_EQ(session.ModulChanged(), 1);
     ASSERT_TRUE(ClickAt(page, PageLayout::Centre(layout.Ok())));
-    EXPECT_TRUE(PumpUntil([&] { return receiver.Count(9999, 2) == 1; }));
+    EXPECT_TRUE(PumpUntil([&] { return receiver.Count(kOkCode, 2) == 1; }));
     EXPECT_TRUE(entries.BothHiddenKeysKept());
     EXPECT_THAT(RegistrySnapshot(HKEY_CLASSES_ROOT, "HKCR").ChangesSince(classesBefore),
                 ::testing::ElementsAre(std::string("- ") + kHandlers + "Copy To [(default)]",
@@ -131,7 +132,7 @@ TEST(OldWindows, TheDllLoadsAndTheWholeJobWorks) {
     EXPECT_TRUE(IsChecked(box));
     EXPECT_EQ(session.ModulNr(), 1);
     ASSERT_TRUE(ClickAt(page, PageLayout::Centre(layout.Ok())));
-    EXPECT_TRUE(PumpUntil([&] { return receiver.Count(9999, 1) == 1; }));
+    EXPECT_TRUE(PumpUntil([&] { return receiver.Count(kOkCode, 1) == 1; }));
     EXPECT_TRUE(entries.BothShown());
 
     // The registry editor opens at the tip's key.
@@ -149,7 +150,7 @@ TEST(OldWindows, TheDllLoadsAndTheWholeJobWorks) {
     ASSERT_TRUE(ClickAt(page, layout.Background()));
     ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == page; }));
     ASSERT_TRUE(PressKey(VK_F12));
-    EXPECT_TRUE(PumpUntil([&] { return receiver.Count(200, 0) == 1; }));
+    EXPECT_TRUE(PumpUntil([&] { return receiver.Count(kShowCode, 0) == 1; }));
 
     EXPECT_EQ(session.ModulFree(), 1);
     EXPECT_FALSE(IsWindow(page));

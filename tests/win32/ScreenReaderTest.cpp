@@ -8,10 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "tests/win32/BroadcastReceiver.h"
-#include "tests/win32/ContextMenuEntries.h"
+#include "tests/HostProtocol.h"
+#include "tests/win32/OpenPage.h"
 #include "tests/win32/PageLayout.h"
-#include "tests/win32/PageSession.h"
 
 namespace pelk {
 namespace {
@@ -85,23 +84,21 @@ std::vector<HWND> ChildrenOfClass(HWND page, const char* className) {
   return found;
 }
 
-class ScreenReader : public ::testing::Test {
+class ScreenReader : public OpenPage {
  protected:
+  ScreenReader() : OpenPage(MakePage::ByTheTest) { arguments.caption = "Pelk412 screen reader"; }
   void SetUp() override {
     CoInitialize(nullptr);
-    ASSERT_TRUE(entries.Show());
+    OpenPage::SetUp();
   }
   void TearDown() override { CoUninitialize(); }
 
-  // Makes the page; its four buttons, OK first, in the order of the button row.
+  // Makes the page on a supported or an unsupported version (Windows XP under a mask of Windows
+  // ME only); its four buttons, OK first, in the order of the button row.
   std::vector<HWND> Open(int language, bool locked) {
-    PageArguments arguments;
-    arguments.caption = "Pelk412 screen reader";
     arguments.language = language;
-    arguments.validOsMask = locked ? 0x800 : 0x1000;
-    EXPECT_EQ(session.Create(arguments), 0);
-    page = session.Page();
-    if (page == nullptr)
+    arguments.validOsMask = locked ? kMeBit : kXpBit;
+    if (!CreatePage())
       return {};
     const PageLayout layout(page);
     std::vector<HWND> buttons;
@@ -109,11 +106,6 @@ class ScreenReader : public ::testing::Test {
       buttons.push_back(ChildWindowFromPoint(page, PageLayout::Centre(place)));
     return buttons;
   }
-
-  ContextMenuEntries entries;
-  BroadcastReceiver receiver;
-  PageSession session;
-  HWND page = nullptr;
 };
 
 TEST_F(ScreenReader, HearsEachControlsRoleNameAndStateInBothLanguages) {
@@ -184,7 +176,7 @@ TEST_F(ScreenReader, TheDefaultActionOfOkIsAClick) {
   SendMessageA(box, BM_CLICK, 0, 0);
   ASSERT_TRUE(PumpUntil([&] { return session.ModulChanged() == 1; }));
   EXPECT_TRUE(PressByDefaultAction(buttons[0]));
-  ASSERT_TRUE(PumpUntil([&] { return receiver.Count(9999, 2) == 1; }));
+  ASSERT_TRUE(PumpUntil([&] { return receiver.Count(kOkCode, 2) == 1; }));
   EXPECT_TRUE(entries.BothHiddenKeysKept());
   EXPECT_EQ(session.ModulChanged(), 2);
   EXPECT_EQ(session.ModulFree(), 1);

@@ -7,11 +7,12 @@
 #include "platform/gui/TCheckBox.h"
 #include "template/TfrmTippTemplate.h"
 #include "tests/unit/GuiTestSupport.h"
+#include "tests/unit/TemplatePage.h"
 
 namespace pelk {
 namespace {
 
-using test::GuiServices;
+using test::TemplatePage;
 using test::Tile;
 
 // Stands for the template's own OK step, which the tip's handler may or may not call.
@@ -89,19 +90,8 @@ class TObservedTemplate : public TfrmTippTemplate {
   void HotSpeedButtonInfoClick(TComponent*) override { throw std::range_error("Range check"); }
 };
 
-// Pages on a supported version, so the create handler leaves every control enabled.
-class TemplatePage : public ::testing::Test {
- protected:
-  void SetUp() override {
-    state.OsType = 13;
-    state.ValidOsMask = 0x1000;
-  }
-  GuiServices services;
-  ModuleState state;
-};
-
 TEST_F(TemplatePage, ReadsTheLayoutOfItsResource) {
-  auto page = CreateForm<TfrmTippTemplate>(services.Services(), state);
+  Create();
   EXPECT_EQ(page->Name(), "frmTippTemplate");
   EXPECT_EQ(page->Caption(), "frmTippTemplate");
   EXPECT_EQ(page->ClientWidth(), 292);
@@ -192,7 +182,7 @@ TEST_F(TemplatePage, ReadsTheLayoutOfItsResource) {
 }
 
 TEST_F(TemplatePage, TabOrderOfTheWindowedControls) {
-  auto page = CreateForm<TfrmTippTemplate>(services.Services(), state);
+  Create();
   const std::vector<TWinControl*> expected = {
       page->PanelRightBorder, page->PanelLeftBorder, page->PanelTopBorder, page->PanelBottomBorder,
       page->MemoHelpD,        page->StaticTextTitle, page->MemoHelpUS};
@@ -210,7 +200,7 @@ TEST_F(TemplatePage, TabOrderOfTheWindowedControls) {
 }
 
 TEST_F(TemplatePage, TabWalksTheStopsTheUserCanReachInTabOrder) {
-  auto page = CreateForm<TfrmTippTemplate>(services.Services(), state);
+  Create();
   // The template alone has no tab stop: Tab leaves the keyboard where it is.
   EXPECT_EQ(page->NextTabStop(nullptr, true), nullptr);
   EXPECT_TRUE(page->UserKeyDown(kVkTab));
@@ -271,7 +261,7 @@ TEST_F(TemplatePage, TabWalksTheStopsTheUserCanReachInTabOrder) {
 }
 
 TEST_F(TemplatePage, AnchorsKeepTheirDistancesWhenThePageIsResized) {
-  auto page = CreateForm<TfrmTippTemplate>(services.Services(), state);
+  Create();
   page->SetClientWidth(392);
   EXPECT_EQ(page->HotSpeedButtonOK->Left(), 16);
   EXPECT_EQ(page->HotSpeedButtonUndo->Left(), 56);
@@ -308,7 +298,7 @@ TEST_F(TemplatePage, AnchorsKeepTheirDistancesWhenThePageIsResized) {
 }
 
 TEST_F(TemplatePage, ScaleByShrinksBoundsAndFontsAndRefusesAZeroDivisor) {
-  auto page = CreateForm<TfrmTippTemplate>(services.Services(), state);
+  Create();
   page->ScaleBy(96, 0);
   page->ScaleBy(0, 96);
   EXPECT_EQ(page->ClientWidth(), 292);
@@ -330,110 +320,109 @@ TEST_F(TemplatePage, ScaleByShrinksBoundsAndFontsAndRefusesAZeroDivisor) {
 }
 
 TEST_F(TemplatePage, DerivedResourceAppliesOnTopAndItsHandlersWin) {
-  auto page = CreateForm<TTestTipPage>(services.Services(), state);
-  EXPECT_EQ(page->Name(), "FormTest");
-  EXPECT_EQ(page->Caption(), "Kontextmenü für Datei-Operationen");
-  EXPECT_TRUE(page->OldCreateOrder());
-  ASSERT_NE(page->CheckBox1, nullptr);
-  EXPECT_EQ(page->CheckBox1->Parent(), page.get());
-  EXPECT_EQ(page->Controls(11), page->CheckBox1);
-  EXPECT_EQ(page->CheckBox1->Caption(), "Kontextmenü für Datei-Operationen anzeigen");
-  EXPECT_FALSE(page->CheckBox1->Checked());
-  EXPECT_EQ(page->CheckBox1->Font(), page->Font());
-  EXPECT_EQ(page->calls, std::vector<std::string>{"create"});
+  auto tip = Make<TTestTipPage>();
+  EXPECT_EQ(tip->Name(), "FormTest");
+  EXPECT_EQ(tip->Caption(), "Kontextmenü für Datei-Operationen");
+  EXPECT_TRUE(tip->OldCreateOrder());
+  ASSERT_NE(tip->CheckBox1, nullptr);
+  EXPECT_EQ(tip->CheckBox1->Parent(), tip.get());
+  EXPECT_EQ(tip->Controls(11), tip->CheckBox1);
+  EXPECT_EQ(tip->CheckBox1->Caption(), "Kontextmenü für Datei-Operationen anzeigen");
+  EXPECT_FALSE(tip->CheckBox1->Checked());
+  EXPECT_EQ(tip->CheckBox1->Font(), tip->Font());
+  EXPECT_EQ(tip->calls, std::vector<std::string>{"create"});
 
   const std::vector<TWinControl*> tabs = {
-      page->PanelRightBorder, page->PanelLeftBorder, page->CheckBox1,  page->PanelBottomBorder,
-      page->MemoHelpD,        page->StaticTextTitle, page->MemoHelpUS, page->PanelTopBorder};
-  EXPECT_EQ(page->TabList(), tabs);
+      tip->PanelRightBorder, tip->PanelLeftBorder, tip->CheckBox1,  tip->PanelBottomBorder,
+      tip->MemoHelpD,        tip->StaticTextTitle, tip->MemoHelpUS, tip->PanelTopBorder};
+  EXPECT_EQ(tip->TabList(), tabs);
 
-  page->calls.clear();
-  page->HotSpeedButtonOK->UserClick();
-  page->CheckBox1->UserClick();
-  EXPECT_TRUE(page->CheckBox1->Checked());
-  page->CheckBox1->SetChecked(true);  // same state: nothing fires
-  page->CheckBox1->SetChecked(false);
-  EXPECT_EQ(page->calls, (std::vector<std::string>{"tip ok from HotSpeedButtonOK", "box", "box"}));
+  tip->calls.clear();
+  tip->HotSpeedButtonOK->UserClick();
+  tip->CheckBox1->UserClick();
+  EXPECT_TRUE(tip->CheckBox1->Checked());
+  tip->CheckBox1->SetChecked(true);  // same state: nothing fires
+  tip->CheckBox1->SetChecked(false);
+  EXPECT_EQ(tip->calls, (std::vector<std::string>{"tip ok from HotSpeedButtonOK", "box", "box"}));
 
   // Locking as the template will do it: every control through its own setter.
   int controls = 0;
-  for (int i = 0; i < page->ComponentCount(); ++i) {
-    if (auto* control = dynamic_cast<TControl*>(page->Components(i))) {
+  for (int i = 0; i < tip->ComponentCount(); ++i) {
+    if (auto* control = dynamic_cast<TControl*>(tip->Components(i))) {
       control->SetEnabled(false);
       ++controls;
     }
   }
   EXPECT_EQ(controls, 12);
-  EXPECT_FALSE(page->CheckBox1->Enabled());
-  page->calls.clear();
-  page->CheckBox1->UserClick();  // a disabled box takes no clicks
-  EXPECT_FALSE(page->CheckBox1->Checked());
-  EXPECT_TRUE(page->calls.empty());
+  EXPECT_FALSE(tip->CheckBox1->Enabled());
+  tip->calls.clear();
+  tip->CheckBox1->UserClick();  // a disabled box takes no clicks
+  EXPECT_FALSE(tip->CheckBox1->Checked());
+  EXPECT_TRUE(tip->calls.empty());
 }
 
 TEST_F(TemplatePage, TheTemplateHandlerRunsOnlyWhenTheDerivedOneCallsIt) {
-  auto page = CreateForm<TTestTipPage>(services.Services(), state);
-  page->calls.clear();
-  page->HotSpeedButtonOK->UserClick();
-  EXPECT_EQ(page->calls, std::vector<std::string>{"tip ok from HotSpeedButtonOK"});
-  page->callTemplateOk = true;
-  page->HotSpeedButtonOK->UserClick();
-  EXPECT_EQ(page->calls, (std::vector<std::string>{"tip ok from HotSpeedButtonOK",
-                                                   "tip ok from HotSpeedButtonOK", "template ok"}));
+  auto tip = Make<TTestTipPage>();
+  tip->calls.clear();
+  tip->HotSpeedButtonOK->UserClick();
+  EXPECT_EQ(tip->calls, std::vector<std::string>{"tip ok from HotSpeedButtonOK"});
+  tip->callTemplateOk = true;
+  tip->HotSpeedButtonOK->UserClick();
+  EXPECT_EQ(tip->calls, (std::vector<std::string>{"tip ok from HotSpeedButtonOK",
+                                                  "tip ok from HotSpeedButtonOK", "template ok"}));
   // The derived table names the handler; lookups below it still reach the template's table.
-  EXPECT_NE(page->Class().FindMethod("HotSpeedButtonOKClick"),
+  EXPECT_NE(tip->Class().FindMethod("HotSpeedButtonOKClick"),
             TfrmTippTemplate::StaticClass().FindMethod("HotSpeedButtonOKClick"));
-  EXPECT_EQ(page->Class().FindMethod("FormShow"),
+  EXPECT_EQ(tip->Class().FindMethod("FormShow"),
             TfrmTippTemplate::StaticClass().FindMethod("FormShow"));
-  EXPECT_EQ(page->Class().FindMethod("NoSuchHandler"), nullptr);
+  EXPECT_EQ(tip->Class().FindMethod("NoSuchHandler"), nullptr);
 }
 
 TEST_F(TemplatePage, MenuShortCutRightClickShowAndErrorsInHandlers) {
-  auto page = CreateForm<TObservedTemplate>(services.Services(), state);
-  EXPECT_FALSE(page->UserKeyDown(kVkF12, scShift));
-  EXPECT_FALSE(page->UserKeyDown(kVkF12 - 1));
-  EXPECT_TRUE(page->UserKeyDown(kVkF12));
-  page->Fensterwechseln1->SetEnabled(false);
-  EXPECT_FALSE(page->UserKeyDown(kVkF12));
-  page->Fensterwechseln1->SetEnabled(true);
+  auto observed = Make<TObservedTemplate>();
+  EXPECT_FALSE(observed->UserKeyDown(kVkF12, scShift));
+  EXPECT_FALSE(observed->UserKeyDown(kVkF12 - 1));
+  EXPECT_TRUE(observed->UserKeyDown(kVkF12));
+  observed->Fensterwechseln1->SetEnabled(false);
+  EXPECT_FALSE(observed->UserKeyDown(kVkF12));
+  observed->Fensterwechseln1->SetEnabled(true);
 
   // A right click on any control opens the page's menu.
-  EXPECT_TRUE(page->MemoHelpD->UserContextMenu(40, 50));
-  EXPECT_TRUE(page->HotSpeedButtonOK->UserContextMenu(41, 51));
-  EXPECT_EQ(page->PopupMenu1->PopupCount(), 2);
-  EXPECT_EQ(page->PopupMenu1->PopupX(), 41);
+  EXPECT_TRUE(observed->MemoHelpD->UserContextMenu(40, 50));
+  EXPECT_TRUE(observed->HotSpeedButtonOK->UserContextMenu(41, 51));
+  EXPECT_EQ(observed->PopupMenu1->PopupCount(), 2);
+  EXPECT_EQ(observed->PopupMenu1->PopupX(), 41);
 
-  page->Show();
-  page->Show();  // already visible: no second show event
-  EXPECT_TRUE(page->Visible());
-  page->Close();
-  EXPECT_FALSE(page->Visible());
-  page->Show();
-  EXPECT_EQ(page->calls, (std::vector<std::string>{"switch", "show", "show"}));
+  observed->Show();
+  observed->Show();  // already visible: no second show event
+  EXPECT_TRUE(observed->Visible());
+  observed->Close();
+  EXPECT_FALSE(observed->Visible());
+  observed->Show();
+  EXPECT_EQ(observed->calls, (std::vector<std::string>{"switch", "show", "show"}));
 
   // An error in a click handler is reported and the page keeps going.
-  page->HotSpeedButtonInfo->UserClick();
-  EXPECT_EQ(services.dialogs.Texts(), std::vector<std::string>{"Range check"});
-  EXPECT_TRUE(page->UserKeyDown(kVkF12));
+  observed->HotSpeedButtonInfo->UserClick();
+  EXPECT_EQ(system.dialogs.Texts(), std::vector<std::string>{"Range check"});
+  EXPECT_TRUE(observed->UserKeyDown(kVkF12));
 }
 
 TEST_F(TemplatePage, AHandlerMayDestroyThePageFromAClickAMessageOrABroadcast) {
   // From the menu shortcut.
-  std::unique_ptr<TObservedTemplate> page =
-      CreateForm<TObservedTemplate>(services.Services(), state);
-  page->onSwitch = [&] { TForm::Release(std::move(page)); };
-  EXPECT_TRUE(page->UserKeyDown(kVkF12));
-  EXPECT_EQ(page, nullptr);
-  EXPECT_EQ(services.desktop.TopLevelCount(), 0u);
+  std::unique_ptr<TObservedTemplate> observed = Make<TObservedTemplate>();
+  observed->onSwitch = [&] { TForm::Release(std::move(observed)); };
+  EXPECT_TRUE(observed->UserKeyDown(kVkF12));
+  EXPECT_EQ(observed, nullptr);
+  EXPECT_EQ(system.desktop.TopLevelCount(), 0u);
 
   // From the same key arriving as a message: the page's window procedure goes on after its
   // default processing ran the handler that let the page go (a late touch shows under ASan).
-  page = CreateForm<TObservedTemplate>(services.Services(), state);
-  page->onSwitch = [&] { TForm::Release(std::move(page)); };
-  TObservedTemplate* raw = page.get();
+  observed = Make<TObservedTemplate>();
+  observed->onSwitch = [&] { TForm::Release(std::move(observed)); };
+  TObservedTemplate* raw = observed.get();
   EXPECT_EQ(raw->Perform(kMessageKeyDown, kVkF12), 0);
-  EXPECT_EQ(page, nullptr);
-  EXPECT_EQ(services.desktop.TopLevelCount(), 0u);
+  EXPECT_EQ(observed, nullptr);
+  EXPECT_EQ(system.desktop.TopLevelCount(), 0u);
 
   // From a window message that reaches the page in a broadcast, next to another window.
   struct TClosingPage : TfrmTippTemplate {
@@ -446,12 +435,12 @@ TEST_F(TemplatePage, AHandlerMayDestroyThePageFromAClickAMessageOrABroadcast) {
       }
     }
   };
-  std::unique_ptr<TClosingPage> closing = CreateForm<TClosingPage>(services.Services(), state);
-  auto other = CreateForm<TfrmTippTemplate>(services.Services(), state);
+  std::unique_ptr<TClosingPage> closing = Make<TClosingPage>();
+  auto other = Make<TfrmTippTemplate>();
   closing->SetDestroyRequest([&] { TForm::Release(std::move(closing)); });
-  services.desktop.Broadcast(0xC123, 0, 0);
+  system.desktop.Broadcast(0xC123, 0, 0);
   EXPECT_EQ(closing, nullptr);
-  EXPECT_EQ(services.desktop.TopLevelCount(), 1u);
+  EXPECT_EQ(system.desktop.TopLevelCount(), 1u);
 
   // From a click on one of its own buttons.
   struct TSelfDestroying : TfrmTippTemplate {
@@ -459,19 +448,18 @@ TEST_F(TemplatePage, AHandlerMayDestroyThePageFromAClickAMessageOrABroadcast) {
     std::function<void()> onOk;
     void HotSpeedButtonOKClick(TComponent*) override { onOk(); }
   };
-  std::unique_ptr<TSelfDestroying> clicked =
-      CreateForm<TSelfDestroying>(services.Services(), state);
+  std::unique_ptr<TSelfDestroying> clicked = Make<TSelfDestroying>();
   clicked->onOk = [&] { TForm::Release(std::move(clicked)); };
   THotSpeedButton* button = clicked->HotSpeedButtonOK;
   const auto token = button->LifeToken();
   button->UserClick();
   EXPECT_TRUE(token.expired());
   EXPECT_EQ(clicked, nullptr);
-  EXPECT_TRUE(services.dialogs.Texts().empty());
+  EXPECT_TRUE(system.dialogs.Texts().empty());
 }
 
 TEST_F(TemplatePage, ButtonsShowTheirNormalImagesOnceTheListHoldsThem) {
-  auto page = CreateForm<TfrmTippTemplate>(services.Services(), state);
+  Create();
   page->ImageList1->Clear();
   for (int i = 0; i < 12; ++i)
     page->ImageList1->Add(Tile(i));
@@ -492,7 +480,7 @@ TEST_F(TemplatePage, ButtonsShowTheirNormalImagesOnceTheListHoldsThem) {
 }
 
 TEST_F(TemplatePage, TheEmbeddedStripGivesEachButtonItsNormalImageAtCreation) {
-  auto page = CreateForm<TfrmTippTemplate>(services.Services(), state);
+  Create();
   ASSERT_EQ(page->ImageList1->Count(), 12);
   THotSpeedButton* buttons[] = {page->HotSpeedButtonOK, page->HotSpeedButtonUndo,
                                 page->HotSpeedButtonInfo, page->HotSpeedButtonRegistry};

@@ -20,7 +20,7 @@ class TipPage : public ::testing::Test, public test::TipModuleRig {
     std::vector<std::intptr_t> values;
     for (const auto& sent : system.desktop.Broadcasts) {
       EXPECT_EQ(sent.message, module->State().TippMessage);
-      if (sent.wParam == 9999)
+      if (sent.wParam == kOkCode)
         values.push_back(sent.lParam);
     }
     return values;
@@ -117,7 +117,7 @@ TEST_F(TipPage, UndoTicksTheBoxAndCountsAChangeOnlyWhenItWasClear) {
 }
 
 TEST_F(TipPage, ALockedPageNeverReadsNorWritesTheSystemState) {
-  Create(13, 0x800);
+  Create(kOsTypeXp, kMeBit);
   TFormPelk412* page = Page();
   EXPECT_FALSE(module->State().TippActive);
   EXPECT_FALSE(page->ReadSystemState());
@@ -155,7 +155,7 @@ TEST_F(TipPage, ASettingOfTheWrongTypeIsReportedOnceAndThePageCannotWrite) {
 
 TEST_F(TipPage, ARefusedWriteChangesNothingTellsTheUserAndSkipsTheOkStep) {
   system.registry.DenyWriteAccess(RootKey::ClassesRoot, kMoveTo);
-  Create(13, 0x1000, 1);
+  Create(kOsTypeXp, kXpBit, 1);
   Page()->CheckBox1->UserClick();
 
   EXPECT_EQ(module->ModulSaveChanges(), 0);
@@ -214,7 +214,7 @@ TEST_F(TipPage, ASecondPageInTheSameLoadDoesNotCountItsReadingAsAChange) {
 }
 
 TEST_F(TipPage, TheCheckBoxCaptionFollowsTheLanguage) {
-  Create(13, 0x1000, 1);
+  Create(kOsTypeXp, kXpBit, 1);
   EXPECT_EQ(Page()->CheckBox1->Caption(), "Show Contextmenu for File-Operations");
   for (int language : {0, 2, -1}) {
     Page()->Sprache(language);

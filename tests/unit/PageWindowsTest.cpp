@@ -11,6 +11,7 @@
 #include "platform/gui/TPanel.h"
 #include "platform/headless/HeadlessSystem.h"
 #include "template/TfrmTippTemplate.h"
+#include "tests/HostProtocol.h"
 #include "tests/unit/TipModuleRig.h"
 #include "tests/unit/WindowSequence.h"
 
@@ -113,7 +114,7 @@ TEST(PageWindows, TheHostsPageIsShownInOneGoAndItsCommandsMoveOnlyWhatTheyChange
   // the library again.
   rig.Page()->CheckBox1->UserClick();
   rig.Page()->UserKeyDown(kVkTab);
-  rig.Command(200, 0);
+  rig.Command(kShowCode, 0);
   rig.Command(0, 0);
   EXPECT_EQ(rig.Page(), nullptr);
   EXPECT_TRUE(SequenceIs(windows.Take(), {"state CheckBox1", "focus CheckBox1", "front FormPelk412",

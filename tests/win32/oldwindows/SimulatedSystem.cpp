@@ -82,7 +82,6 @@ const StubRow kStubs[] = {
     PELK_STUB(CreateWindowExW, 0),
     PELK_STUB(DefWindowProcW, 0),
     PELK_STUB(DrawTextW, 0),
-    PELK_STUB(GetClassInfoExW, FALSE),
     PELK_STUB(GetMonitorInfoW, FALSE),
     PELK_STUB(GetWindowLongW, 0),
     PELK_STUB(LoadCursorW, 0),

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/ERegistryException.h"
+#include "platform/Exception.h"
 #include "platform/Shell.h"
 #include "platform/win32/Win32RegistryStore.h"
 #include "tests/win32/RegistryFixture.h"

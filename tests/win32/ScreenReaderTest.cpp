@@ -34,15 +34,21 @@ IAccessible* AccessibleOf(HWND window) {
   return accessible;
 }
 
+// The child id by which an accessible object speaks of itself.
+VARIANT ChildSelf() {
+  VARIANT self;
+  VariantInit(&self);
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  return self;
+}
+
 Heard Hear(HWND window) {
   Heard heard;
   IAccessible* accessible = AccessibleOf(window);
   if (accessible == nullptr)
     return heard;
-  VARIANT self;
-  VariantInit(&self);
-  self.vt = VT_I4;
-  self.lVal = CHILDID_SELF;
+  const VARIANT self = ChildSelf();
   VARIANT value;
   VariantInit(&value);
   if (SUCCEEDED(accessible->get_accRole(self, &value)) && value.vt == VT_I4)
@@ -63,10 +69,7 @@ bool PressByDefaultAction(HWND window) {
   IAccessible* accessible = AccessibleOf(window);
   if (accessible == nullptr)
     return false;
-  VARIANT self;
-  VariantInit(&self);
-  self.vt = VT_I4;
-  self.lVal = CHILDID_SELF;
+  const VARIANT self = ChildSelf();
   const HRESULT done = accessible->accDoDefaultAction(self);
   accessible->Release();
   return SUCCEEDED(done);
@@ -194,10 +197,7 @@ TEST_F(ScreenReader, AnObjectHeldPastTheLibrarysEndKeepsItUntilItsLastRelease) {
   EXPECT_EQ(session.ModulFree(), 1);
   session.Unload();
   EXPECT_NE(GetModuleHandleA("Pelk412.dll"), nullptr);
-  VARIANT self;
-  VariantInit(&self);
-  self.vt = VT_I4;
-  self.lVal = CHILDID_SELF;
+  const VARIANT self = ChildSelf();
   BSTR name = nullptr;
   if (SUCCEEDED(held->get_accName(self, &name)))
     SysFreeString(name);

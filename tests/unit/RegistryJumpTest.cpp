@@ -5,11 +5,12 @@
 #include "platform/Exception.h"
 #include "platform/headless/HeadlessSystem.h"
 #include "template/RegistryJump.h"
+#include "tests/RegistryKeys.h"
 
 namespace pelk {
 namespace {
 
-const std::string kRegedit = "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Regedit";
+using test::kRegeditKey;
 
 // A shell that looks at the registry at the moment the editor would start.
 class WatchingShell : public RecordingShell {
@@ -19,7 +20,7 @@ class WatchingShell : public RecordingShell {
                const std::string& parameters, const std::string& directory,
                int showCommand) override {
     openKeysAtStart = registry_.OpenKeyCount();
-    lastKeyAtStart = registry_.Value(RootKey::CurrentUser, kRegedit, "LastKey");
+    lastKeyAtStart = registry_.Value(RootKey::CurrentUser, kRegeditKey, "LastKey");
     RecordingShell::Execute(parent, verb, file, parameters, directory, showCommand);
   }
   int openKeysAtStart = -1;
@@ -33,9 +34,9 @@ TEST(RegistryJump, WritesLastKeyAndClosesItBeforeTheEditorStarts) {
   HeadlessSystem system;
   WatchingShell shell(system.registry);
   system.help.Texts[{4711, 5}] = "HKEY_CLASSES_ROOT\\AllFileSystemObjects";
-  system.registry.SetValue(RootKey::CurrentUser, kRegedit, "LastKey",
+  system.registry.SetValue(RootKey::CurrentUser, kRegeditKey, "LastKey",
                            RegistryValue::String("HKEY_CURRENT_USER\\Old"));
-  system.registry.LimitAccess(RootKey::CurrentUser, kRegedit, RegistryAccess::SetValue);
+  system.registry.LimitAccess(RootKey::CurrentUser, kRegeditKey, RegistryAccess::SetValue);
   JumpToRegistryKey(system.registry, system.help, shell, 0x1234, 4711);
   EXPECT_EQ(shell.openKeysAtStart, 0);
   EXPECT_EQ(shell.lastKeyAtStart, RegistryValue::String("HKEY_CLASSES_ROOT\\AllFileSystemObjects"));
@@ -52,7 +53,7 @@ TEST(RegistryJump, WritesLastKeyAndClosesItBeforeTheEditorStarts) {
 TEST(RegistryJump, AMissingKeyIsCreatedAndAnUnknownIdWritesAnEmptyLastKey) {
   HeadlessSystem system;
   JumpToRegistryKey(system.registry, system.help, system.shell, 0, -1);
-  EXPECT_EQ(system.registry.Value(RootKey::CurrentUser, kRegedit, "LastKey"),
+  EXPECT_EQ(system.registry.Value(RootKey::CurrentUser, kRegeditKey, "LastKey"),
             RegistryValue::String(""));
   EXPECT_EQ(system.shell.Executions.size(), 1u);
 }
@@ -72,7 +73,7 @@ TEST(RegistryJump, TheEditorIsStartedFromTheWindowsFolderOnly) {
 
 TEST(RegistryJump, AKeyThatCannotBeWrittenStopsTheJumpBeforeTheEditor) {
   HeadlessSystem system;
-  system.registry.DenyWriteAccess(RootKey::CurrentUser, kRegedit);
+  system.registry.DenyWriteAccess(RootKey::CurrentUser, kRegeditKey);
   EXPECT_THROW(JumpToRegistryKey(system.registry, system.help, system.shell, 0x10, 7),
                ERegistryException);
   EXPECT_TRUE(system.shell.Executions.empty());

@@ -15,7 +15,7 @@ namespace {
 
 using test::kSettingsKey;
 
-const std::string kRegedit = "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Regedit";
+using test::kRegeditKey;
 
 // The template page's commands, start-up and texts, driven as the host and the user drive them.
 class TemplateBehaviour : public test::TemplatePage {};
@@ -274,7 +274,7 @@ TEST_F(TemplateBehaviour, RegistryLookupPointsTheEditorAtTheTipsKey) {
   system.help.Texts[{412, 5}] = "HKEY_CLASSES_ROOT\\AllFileSystemObjects";
   CreateShown();
   page->HotSpeedButtonRegistry->UserClick();
-  EXPECT_EQ(system.registry.Value(RootKey::CurrentUser, kRegedit, "LastKey"),
+  EXPECT_EQ(system.registry.Value(RootKey::CurrentUser, kRegeditKey, "LastKey"),
             RegistryValue::String("HKEY_CLASSES_ROOT\\AllFileSystemObjects"));
   ASSERT_EQ(system.shell.Executions.size(), 1u);
   EXPECT_EQ(system.shell.Executions[0].file, "C:\\WINDOWS\\regedit.exe");
@@ -285,10 +285,10 @@ TEST_F(TemplateBehaviour, RegistryLookupPointsTheEditorAtTheTipsKey) {
 
   system.help.Texts[{412, 5}] = std::nullopt;  // overwritten, also by an empty text
   page->HotSpeedButtonRegistry->UserClick();
-  EXPECT_EQ(system.registry.Value(RootKey::CurrentUser, kRegedit, "LastKey"),
+  EXPECT_EQ(system.registry.Value(RootKey::CurrentUser, kRegeditKey, "LastKey"),
             RegistryValue::String(""));
 
-  system.registry.DenyWriteAccess(RootKey::CurrentUser, kRegedit);
+  system.registry.DenyWriteAccess(RootKey::CurrentUser, kRegeditKey);
   page->HotSpeedButtonRegistry->UserClick();  // reported; the editor is not started
   EXPECT_EQ(system.dialogs.Boxes.size(), 1u);
   EXPECT_EQ(system.shell.Executions.size(), 2u);

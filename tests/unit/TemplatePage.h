@@ -13,11 +13,9 @@
 #include "platform/headless/HeadlessSystem.h"
 #include "template/TfrmTippTemplate.h"
 #include "tests/HostProtocol.h"
+#include "tests/RegistryKeys.h"
 
 namespace pelk::test {
-
-// The collection's settings of the user, where the page reads "BSControl".
-inline const std::string kSettingsKey = "SOFTWARE\\Morvex\\Quillobox";
 
 class TemplatePage : public ::testing::Test {
  protected:

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/RegistryKeys.h"
 #include "tests/unit/TipModuleRig.h"
 
 namespace pelk {
@@ -139,7 +140,7 @@ TEST_F(TipPage, ALockedPageNeverReadsNorWritesTheSystemState) {
 }
 
 TEST_F(TipPage, ASettingOfTheWrongTypeIsReportedOnceAndThePageCannotWrite) {
-  system.registry.SetValue(RootKey::CurrentUser, "SOFTWARE\\Morvex\\Quillobox", "BSControl",
+  system.registry.SetValue(RootKey::CurrentUser, test::kSettingsKey, "BSControl",
                            RegistryValue::String("1"));
   Create();
   ASSERT_NE(Page(), nullptr);
